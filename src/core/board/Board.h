@@ -1,0 +1,110 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace tiplark {
+
+enum class ControlKind { Panel, Edit, Label, Button };
+
+// The three text colours the rules use; the window maps them to its palette.
+enum class TextColour { Default, Blue, Red };
+
+using ControlId = int;
+inline constexpr ControlId NoControl = -1;
+
+// One named element of the main window as the rules see it.
+struct Control {
+    std::string name;
+    ControlKind kind = ControlKind::Label;
+    ControlId parent = NoControl;  // the panel it lies on, or NoControl for the window
+    std::string text;
+    std::string hint;
+    bool visible = true;
+    bool enabled = true;
+    bool bold = false;
+    TextColour colour = TextColour::Default;
+    int maxLength = 0;  // 0: no limit
+    bool readOnly = false;
+    bool tabStop = true;
+};
+
+enum class ControlProperty { Text, Hint, Visible, Enabled, Bold, Colour };
+
+// Receives every real change of a control, to mirror the model into a window.
+class BoardObserver {
+public:
+    virtual ~BoardObserver() = default;
+    virtual void controlChanged(ControlId id, ControlProperty property) = 0;
+};
+
+// Thrown by the rules when a score text is not a whole number; the board
+// catches it at the outermost change and hands the message to its reporter.
+struct ActionAborted {
+    std::string message;
+};
+
+// The in-memory board: every named control with its state, and the change
+// events of the edit boxes. Setting a text stores it only when it differs and
+// then runs the box's change handler synchronously, before the setter returns,
+// so a single edit cascades through groups and bracket like typing does.
+class Board {
+public:
+    using ChangeHandler = std::function<void(ControlId)>;
+    using ErrorReporter = std::function<void(const std::string&)>;
+
+    Board() = default;
+    Board(const Board&) = delete;
+    Board& operator=(const Board&) = delete;
+
+    ControlId add(std::string name, ControlKind kind, ControlId parent = NoControl);
+
+    // Throws std::out_of_range for an unknown name: names are fixed at build time.
+    ControlId id(std::string_view name) const;
+    ControlId find(std::string_view name) const;  // NoControl when unknown
+    int size() const { return static_cast<int>(m_controls.size()); }
+
+    const Control& control(ControlId id) const { return m_controls[id]; }
+    const Control& control(std::string_view name) const { return m_controls[id(name)]; }
+    const std::string& text(ControlId id) const { return m_controls[id].text; }
+    const std::string& text(std::string_view name) const { return m_controls[id(name)].text; }
+
+    void setText(ControlId id, std::string_view text);
+    void setText(std::string_view name, std::string_view text) { setText(id(name), text); }
+    void setHint(ControlId id, std::string_view hint);
+    void setVisible(ControlId id, bool visible);
+    void setEnabled(ControlId id, bool enabled);
+    void setBold(ControlId id, bool bold);
+    void setColour(ControlId id, TextColour colour);
+    // Build-time properties; they raise nothing.
+    void setMaxLength(ControlId id, int length) { m_controls[id].maxLength = length; }
+    void setReadOnly(ControlId id, bool readOnly) { m_controls[id].readOnly = readOnly; }
+    void setTabStop(ControlId id, bool tabStop) { m_controls[id].tabStop = tabStop; }
+
+    void bindChange(ControlId id, ChangeHandler handler);
+    void setErrorReporter(ErrorReporter reporter) { m_reportError = std::move(reporter); }
+    void addObserver(BoardObserver* observer);
+    void removeObserver(BoardObserver* observer);
+
+    // Controls lying directly on the window, and those on one panel, in creation order.
+    const std::vector<ControlId>& topLevel() const { return m_topLevel; }
+    const std::vector<ControlId>& children(ControlId panel) const { return m_children[panel]; }
+
+private:
+    void notify(ControlId id, ControlProperty property);
+    void raiseChange(ControlId id);
+
+    std::vector<Control> m_controls;
+    std::vector<ChangeHandler> m_handlers;
+    std::vector<std::vector<ControlId>> m_children;
+    std::vector<ControlId> m_topLevel;
+    std::unordered_map<std::string, ControlId> m_byName;
+    std::vector<BoardObserver*> m_observers;
+    ErrorReporter m_reportError;
+    int m_changeDepth = 0;
+};
+
+}  // namespace tiplark

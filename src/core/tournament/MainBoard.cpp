@@ -1,0 +1,15 @@
+#include "tournament/MainBoard.h"
+
+namespace tiplark {
+
+MainBoard::MainBoard(Services services)
+    : m_services(services)
+    , m_controls(buildMainBoard(m_board))
+    , m_highlighter(m_board, m_language.favoriteName())
+    , m_groupStage(m_board, m_controls, m_language, m_preferences, m_highlighter)
+    , m_knockout(m_board, m_controls, m_highlighter)
+{
+    m_board.setErrorReporter([this](const std::string& message) { m_services.messages.showError(message); });
+}
+
+}  // namespace tiplark

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "board/Board.h"
+#include "i18n/Language.h"
+#include "i18n/Preferences.h"
+#include "platform/DateTime.h"
+#include "platform/Services.h"
+#include "tournament/BoardControls.h"
+#include "tournament/GroupStage.h"
+#include "tournament/Highlighter.h"
+#include "tournament/Knockout.h"
+
+namespace tiplark {
+
+// What the rules need from the window system and the operating system.
+struct Services {
+    MessageService& messages;
+    CursorService& cursor;
+    const DateTimeFormat& dates;
+};
+
+// The main window's logic without the window: the board of named controls,
+// the preferences and language, and the rules bound to the board's change
+// events. A window mirrors board() and forwards the user's edits into it.
+class MainBoard {
+public:
+    explicit MainBoard(Services services);
+    MainBoard(const MainBoard&) = delete;
+    MainBoard& operator=(const MainBoard&) = delete;
+
+    Board& board() { return m_board; }
+    const Board& board() const { return m_board; }
+    const BoardControls& controls() const { return m_controls; }
+    Preferences& preferences() { return m_preferences; }
+    const Preferences& preferences() const { return m_preferences; }
+    Language& language() { return m_language; }
+    const Language& language() const { return m_language; }
+    Highlighter& highlighter() { return m_highlighter; }
+    GroupStage& groupStage() { return m_groupStage; }
+    Knockout& knockout() { return m_knockout; }
+    Services& services() { return m_services; }
+
+private:
+    Services m_services;
+    Board m_board;
+    BoardControls m_controls;
+    Preferences m_preferences;
+    Language m_language;
+    Highlighter m_highlighter;
+    GroupStage m_groupStage;
+    Knockout m_knockout;
+};
+
+}  // namespace tiplark

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace tiplark {
+
+inline constexpr int TeamCount = 32;
+inline constexpr int GroupCount = 8;
+inline constexpr int MatchesPerGroup = 6;
+inline constexpr int TeamsPerGroup = 4;
+inline constexpr const char* Placeholder = "xxxxxxxxxx";
+
+// Team numbers run from 1 to 32 in the alphabetical order of the English
+// board names; the same numbering is the favourite index.
+const char* englishTeamName(int team);
+
+struct GroupInfo {
+    char letter;
+    // Team numbers in the order a reset table shows them.
+    std::array<int, TeamsPerGroup> resetOrder;
+    // Team numbers T1..T4 from which the six fixtures are drawn.
+    std::array<int, TeamsPerGroup> fixtureTeams;
+    // Round-of-16 match (0-based) and side (0-based) that the winner and runner-up fill.
+    int winnerMatch, winnerSide;
+    int runnerUpMatch, runnerUpSide;
+};
+
+const std::array<GroupInfo, GroupCount>& groups();
+
+// Index into GroupInfo::fixtureTeams of side 1 and side 2 of match m (0-based):
+// T1-T2, T3-T4, T1-T3, T4-T2, T4-T1, T2-T3.
+inline constexpr std::array<std::array<int, 2>, MatchesPerGroup> FixturePairs = {{
+    {0, 1}, {2, 3}, {0, 2}, {3, 1}, {3, 0}, {1, 2},
+}};
+
+// The knockout rounds in board order. Third place and final have one match each.
+enum class Round { Final8, Final4, Final2, Third, Final };
+inline constexpr int RoundCount = 5;
+
+struct RoundInfo {
+    const char* prefix;  // "Final8": Final811, Final8Lbl, Final8DelButton ...
+    const char* panel;   // "GPFinal8"
+    int matchCount;
+};
+const std::array<RoundInfo, RoundCount>& rounds();
+
+// Where the winner of a match of the round of 16, quarter-finals or
+// semi-finals goes: match (0-based) and side (0-based) of the next round.
+struct NextSlot {
+    int match;
+    int side;
+};
+NextSlot nextSlot(Round round, int match);
+
+// Names of the controls of a group (letter 'A'..'H'); match and row numbers 1-based.
+std::string groupScoreName(char letter, int match, int side);  // "GA11"
+std::string groupLabelName(char letter, int match, int side);  // "GA11Lbl"
+std::string standingsNameLabel(char letter, int row);          // "GAName1"
+
+// Standings columns in board order, with their name parts and design captions.
+inline constexpr int StandingsColumnCount = 8;
+inline constexpr std::array<const char*, StandingsColumnCount> StandingsColumns = {
+    "Pts", "P", "W", "T", "L", "GF", "GA", "PM"};
+inline constexpr std::array<const char*, StandingsColumnCount> StandingsDesignCaptions = {
+    "Pts", "P", "W", "T", "L", "GF", "GA", "+/-"};
+
+// Names of a knockout match's controls; match and side 1-based.
+std::string knockoutScoreName(Round round, int match, int side);    // "Final811"
+std::string knockoutPenaltyName(Round round, int match, int side);  // "Final811pk"
+std::string knockoutLabelName(Round round, int match, int side);    // "Final811Lbl"
+
+}  // namespace tiplark

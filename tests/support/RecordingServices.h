@@ -1,0 +1,56 @@
+#pragma once
+
+#include "platform/DateTime.h"
+#include "platform/Services.h"
+#include "tournament/MainBoard.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace tiplark::testing {
+
+// Records every message and answers questions from a script (default: No).
+class RecordingMessageService : public MessageService {
+public:
+    void showError(const std::string& text) override { errors.push_back(text); }
+    void showInformation(const std::string& text) override { information.push_back(text); }
+    DialogResult askYesNo(const std::string& text) override { return answer(text); }
+    DialogResult askYesNoCancel(const std::string& text) override { return answer(text); }
+
+    std::vector<std::string> errors;
+    std::vector<std::string> information;
+    std::vector<std::string> questions;
+    std::deque<DialogResult> answers;
+
+private:
+    DialogResult answer(const std::string& text)
+    {
+        questions.push_back(text);
+        if (answers.empty())
+            return DialogResult::No;
+        const DialogResult next = answers.front();
+        answers.pop_front();
+        return next;
+    }
+};
+
+class RecordingCursorService : public CursorService {
+public:
+    void setBusy(bool busy) override { changes.push_back(busy); }
+    std::vector<bool> changes;
+};
+
+// A main board wired to recording services and fixed regional formats.
+struct BoardHarness {
+    RecordingMessageService messages;
+    RecordingCursorService cursor;
+    FixedDateTimeFormat dates;
+    MainBoard main{Services{messages, cursor, dates}};
+
+    Board& board() { return main.board(); }
+    const std::string& text(std::string_view name) { return main.board().text(name); }
+    void set(std::string_view name, std::string_view text) { main.board().setText(name, text); }
+};
+
+}  // namespace tiplark::testing
