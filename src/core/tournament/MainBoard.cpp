@@ -12,4 +12,9 @@ MainBoard::MainBoard(Services services)
     m_board.setErrorReporter([this](const std::string& message) { m_services.messages.showError(message); });
 }
 
+void MainBoard::ApplyLanguage()
+{
+    m_highlighter.HighlightFavorite();
+}
+
 }  // namespace tiplark

@@ -40,6 +40,10 @@ public:
     Knockout& knockout() { return m_knockout; }
     Services& services() { return m_services; }
 
+    // Writes the current language's texts, team names, headings and match
+    // hints into the board and refreshes the highlighting.
+    void ApplyLanguage();
+
 private:
     Services m_services;
     Board m_board;
