@@ -295,6 +295,29 @@ TEST_F(GroupStageBoard, FavouriteTurnsBlueWhereTheGroupChangeMovesIt)
     EXPECT_EQ(board.control("Final832Lbl").colour, TextColour::Default);
 }
 
+TEST_F(GroupStageBoard, AbortedBookingLeavesTheLastWrittenTableColoured)
+{
+    const std::string favourite = "Poland";
+    Highlighter highlighter(h.board(), favourite);
+    GroupStage stage(h.board(), h.main.controls(), h.main.language(), h.main.preferences(), highlighter);
+    const Board& board = h.board();
+
+    h.set("GA22", "1");  // nothing complete: the reset table is written
+    h.set("GA21", "x");
+    h.set("GA11", "0");
+    EXPECT_EQ(h.messages.errors.size(), 2u);
+    EXPECT_EQ(board.control("GAName4").colour, TextColour::Blue);
+
+    h.set("GA12", "1");  // match 1 is written, then match 2 aborts
+    EXPECT_EQ(h.messages.errors, Texts(3, "'x' is not a valid integer value"));
+    EXPECT_EQ(order('A'), (Texts{"Costa Rica", "Ecuador", "Poland", "Germany"}));
+    EXPECT_EQ(h.text("GAPts1"), "3");
+    EXPECT_EQ(board.control("GAName3").colour, TextColour::Blue);
+    EXPECT_EQ(board.control("GAName4").colour, TextColour::Default);
+    EXPECT_EQ(h.text("Final811Lbl"), "Germany");  // slots are not updated
+    EXPECT_EQ(h.text("Final832Lbl"), "Ecuador");
+}
+
 TEST_F(GroupStageBoard, TranslationPassRunsOnlyWhenPending)
 {
     Board& board = h.board();

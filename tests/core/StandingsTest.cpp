@@ -114,16 +114,6 @@ TEST_F(GroupATable, BookingSkipsUnknownNamesAndRefusesNonNumbers)
     EXPECT_EQ(table, before);
 }
 
-TEST_F(GroupATable, ClearWinnersByPoints)
-{
-    play({{"Germany", "Costa Rica", "4", "2"}, {"Poland", "Ecuador", "0", "2"}, {"Germany", "Poland", "1", "0"},
-          {"Ecuador", "Costa Rica", "3", "0"}, {"Ecuador", "Germany", "0", "3"}, {"Costa Rica", "Poland", "1", "2"}});
-    SetGroupStandingsFinal(table);
-    EXPECT_EQ(order(), (Names{"Germany", "Ecuador", "Poland", "Costa Rica"}));
-    for (const GroupStandingsRecord& l : table)
-        EXPECT_FALSE(l.levelOnPoints) << l.teamName;
-}
-
 TEST_F(GroupATable, TwoTieGroupsAreEachDecidedByTheirOwnMatch)
 {
     play({{"Germany", "Costa Rica", "0", "1"}, {"Poland", "Ecuador", "0", "5"}, {"Germany", "Poland", "1", "0"},
@@ -139,26 +129,6 @@ TEST_F(GroupATable, TwoTieGroupsAreEachDecidedByTheirOwnMatch)
         EXPECT_FALSE(l.levelOnPoints) << l.teamName;
 }
 
-TEST_F(GroupATable, ThreeLevelTeamsEqualHeadToHeadFallBackToGoalDifference)
-{
-    play({{"Germany", "Costa Rica", "1", "0"}, {"Poland", "Ecuador", "0", "1"}, {"Germany", "Poland", "1", "2"},
-          {"Ecuador", "Costa Rica", "3", "1"}, {"Ecuador", "Germany", "1", "2"}, {"Costa Rica", "Poland", "0", "3"}});
-    SetGroupStandingsFinal(table);
-    EXPECT_EQ(order(), (Names{"Germany", "Poland", "Ecuador", "Costa Rica"}));
-    EXPECT_EQ(line("Germany").headToHeadGoals, 3);
-    EXPECT_EQ(line("Poland").headToHeadGoals, 2);
-    EXPECT_EQ(line("Ecuador").headToHeadGoals, 2);
-}
-
-TEST_F(GroupATable, AllDrawnKeepsTheOrderTheExchangePassesBuilt)
-{
-    // A stable sort from the reset order would give Germany, Ecuador, Costa Rica, Poland.
-    play({{"Germany", "Costa Rica", "1", "1"}, {"Poland", "Ecuador", "1", "1"}, {"Germany", "Poland", "1", "1"},
-          {"Ecuador", "Costa Rica", "1", "1"}, {"Ecuador", "Germany", "1", "1"}, {"Costa Rica", "Poland", "1", "1"}});
-    SetGroupStandingsFinal(table);
-    EXPECT_EQ(order(), (Names{"Germany", "Ecuador", "Poland", "Costa Rica"}));
-}
-
 TEST_F(GroupATable, ExchangePassIsNotAStableSort)
 {
     // Costa Rica is exchanged with Germany directly, so Germany falls behind
@@ -167,12 +137,6 @@ TEST_F(GroupATable, ExchangePassIsNotAStableSort)
     EXPECT_EQ(order(), (Names{"Costa Rica", "Ecuador", "Germany", "Poland"}));
     SetGroupStandingsFinal(table);
     EXPECT_EQ(order(), (Names{"Costa Rica", "Ecuador", "Germany", "Poland"}));
-}
-
-TEST_F(GroupATable, NoCompleteMatchLeavesResetOrder)
-{
-    SetGroupStandingsFinal(table);
-    EXPECT_EQ(order(), (Names{"Germany", "Ecuador", "Costa Rica", "Poland"}));
 }
 
 GroupStandingsRecord line(const char* team, int32_t goalDifference, int32_t goalsFor,

@@ -50,15 +50,27 @@ void GroupStage::GroupChange(int group)
     GroupTable& table = m_tables[g];
     const GroupControls& controls = m_controls.groups[g];
     InitializeGroupStandings(table, groups()[g], m_language);
-    for (int m = 0; m < MatchesPerGroup; ++m) {
-        const auto& score = controls.score[static_cast<size_t>(m)];
-        const auto& label = controls.label[static_cast<size_t>(m)];
-        const std::string& score1 = m_board.text(score[0]);
-        const std::string& score2 = m_board.text(score[1]);
-        if (score1.empty() || score2.empty())
-            continue;
-        SetGroupScores(score1, score2, m_board.text(label[0]), m_board.text(label[1]), table);
-        CalculateGroup(group, false);
+    // Each interim table is overwritten within this same action, so colouring
+    // it would only cost a board-wide pass per booked match; the colours are
+    // settled after the final write instead. A booking that aborts leaves the
+    // last interim table standing, which is coloured as it stands.
+    bool interimWritten = false;
+    try {
+        for (int m = 0; m < MatchesPerGroup; ++m) {
+            const auto& score = controls.score[static_cast<size_t>(m)];
+            const auto& label = controls.label[static_cast<size_t>(m)];
+            const std::string& score1 = m_board.text(score[0]);
+            const std::string& score2 = m_board.text(score[1]);
+            if (score1.empty() || score2.empty())
+                continue;
+            SetGroupScores(score1, score2, m_board.text(label[0]), m_board.text(label[1]), table);
+            writeTable(group, false);
+            interimWritten = true;
+        }
+    } catch (const ActionAborted&) {
+        if (interimWritten)
+            m_highlighter.HighlightFavorite();
+        throw;
     }
     CalculateGroup(group, true);
     updateRoundOf16(group);
@@ -66,6 +78,12 @@ void GroupStage::GroupChange(int group)
 }
 
 void GroupStage::CalculateGroup(int group, bool final)
+{
+    writeTable(group, final);
+    m_highlighter.HighlightFavorite();
+}
+
+void GroupStage::writeTable(int group, bool final)
 {
     const auto g = static_cast<size_t>(group);
     GroupTable& table = m_tables[g];
@@ -86,7 +104,6 @@ void GroupStage::CalculateGroup(int group, bool final)
             m_board.setText(cells[column], decimal(counters[column]));
         m_board.setText(cells[GoalDifferenceColumn], AddAPlusToDiff(line.goalDifference));
     }
-    m_highlighter.HighlightFavorite();
 }
 
 void GroupStage::updateRoundOf16(int group)

@@ -37,6 +37,7 @@ public:
     const GroupTable& table(int group) const { return m_tables[static_cast<size_t>(group)]; }
 
 private:
+    void writeTable(int group, bool final);
     void updateRoundOf16(int group);
     void emptyScores(const MatchControls& match);
 
