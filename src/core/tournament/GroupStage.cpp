@@ -50,27 +50,15 @@ void GroupStage::GroupChange(int group)
     GroupTable& table = m_tables[g];
     const GroupControls& controls = m_controls.groups[g];
     InitializeGroupStandings(table, groups()[g], m_language);
-    // Each interim table is overwritten within this same action, so colouring
-    // it would only cost a board-wide pass per booked match; the colours are
-    // settled after the final write instead. A booking that aborts leaves the
-    // last interim table standing, which is coloured as it stands.
-    bool interimWritten = false;
-    try {
-        for (int m = 0; m < MatchesPerGroup; ++m) {
-            const auto& score = controls.score[static_cast<size_t>(m)];
-            const auto& label = controls.label[static_cast<size_t>(m)];
-            const std::string& score1 = m_board.text(score[0]);
-            const std::string& score2 = m_board.text(score[1]);
-            if (score1.empty() || score2.empty())
-                continue;
-            SetGroupScores(score1, score2, m_board.text(label[0]), m_board.text(label[1]), table);
-            writeTable(group, false);
-            interimWritten = true;
-        }
-    } catch (const ActionAborted&) {
-        if (interimWritten)
-            m_highlighter.HighlightFavorite();
-        throw;
+    for (int m = 0; m < MatchesPerGroup; ++m) {
+        const auto& score = controls.score[static_cast<size_t>(m)];
+        const auto& label = controls.label[static_cast<size_t>(m)];
+        const std::string& score1 = m_board.text(score[0]);
+        const std::string& score2 = m_board.text(score[1]);
+        if (score1.empty() || score2.empty())
+            continue;
+        SetGroupScores(score1, score2, m_board.text(label[0]), m_board.text(label[1]), table);
+        CalculateGroup(group, false);
     }
     CalculateGroup(group, true);
     updateRoundOf16(group);
