@@ -46,25 +46,6 @@ TEST(ScorePairText, SplitsAtTheFirstMinusSign)
     }
 }
 
-TEST(ScorePairText, JoinsBoxesWithAMinusSign)
-{
-    EXPECT_EQ(joinScorePair("2", "1"), "2-1");
-    EXPECT_EQ(joinScorePair("3", ""), "3-");
-    EXPECT_EQ(joinScorePair("", "1"), "-1");
-    EXPECT_EQ(joinScorePair("", ""), "-");
-}
-
-TEST(ScorePairText, AcceptsOnlyUpToTwoDigits)
-{
-    EXPECT_EQ(acceptedScore("0"), "0");
-    EXPECT_EQ(acceptedScore("07"), "07");
-    EXPECT_EQ(acceptedScore(""), "");
-    EXPECT_EQ(acceptedScore("123"), "");
-    EXPECT_EQ(acceptedScore("1x"), "");
-    EXPECT_EQ(acceptedScore(" 1"), "");
-    EXPECT_EQ(acceptedScore("-1"), "");
-}
-
 TEST(IntegerText, ReadsDecimalAndHexadecimal)
 {
     EXPECT_EQ(readInteger("0"), 0);
@@ -80,15 +61,6 @@ TEST(IntegerText, RefusesWhatIsNotAWholeNumber)
 {
     for (const char* text : {"", "0x", "0xG", "0x100000000", "12a", "1.0", "+3", " 3", "2147483648", "x35"})
         EXPECT_FALSE(readInteger(text).has_value()) << text;
-}
-
-TEST(IntegerText, YesNoIsAnyNonZeroInteger)
-{
-    EXPECT_EQ(readYesNo("0"), false);
-    EXPECT_EQ(readYesNo("1"), true);
-    EXPECT_EQ(readYesNo("-2"), true);
-    EXPECT_EQ(readYesNo("0x0"), false);
-    EXPECT_FALSE(readYesNo("no").has_value());
 }
 
 TEST(RealText, WritesShortestFormWithFifteenDigits)
