@@ -6,6 +6,7 @@
 #include "platform/DateTime.h"
 #include "platform/Services.h"
 #include "tournament/BoardControls.h"
+#include "tournament/Clearing.h"
 #include "tournament/GroupStage.h"
 #include "tournament/Highlighter.h"
 #include "tournament/Knockout.h"
@@ -41,6 +42,7 @@ public:
     Highlighter& highlighter() { return m_highlighter; }
     GroupStage& groupStage() { return m_groupStage; }
     Knockout& knockout() { return m_knockout; }
+    Clearing& clearing() { return m_clearing; }
     Services& services() { return m_services; }
 
     // Writes the current language's texts, team names, headings and match
@@ -60,6 +62,7 @@ private:
     Highlighter m_highlighter;
     GroupStage m_groupStage;
     Knockout m_knockout;
+    Clearing m_clearing;
     std::function<void()> m_languageListener;
 };
 
