@@ -10,6 +10,9 @@
 #include "tournament/Highlighter.h"
 #include "tournament/Knockout.h"
 
+#include <functional>
+#include <string>
+
 namespace tiplark {
 
 // What the rules need from the window system and the operating system.
@@ -41,8 +44,12 @@ public:
     Services& services() { return m_services; }
 
     // Writes the current language's texts, team names, headings and match
-    // hints into the board and refreshes the highlighting.
+    // hints into the board, refreshes the highlighting, then tells the
+    // language listener, so that the window can renew its caption and menus.
     void ApplyLanguage();
+    // The main window's caption in the current language.
+    std::string caption() const { return m_language.mainCaption(); }
+    void setLanguageListener(std::function<void()> listener) { m_languageListener = std::move(listener); }
 
 private:
     Services m_services;
@@ -53,6 +60,7 @@ private:
     Highlighter m_highlighter;
     GroupStage m_groupStage;
     Knockout m_knockout;
+    std::function<void()> m_languageListener;
 };
 
 }  // namespace tiplark
