@@ -20,14 +20,12 @@ namespace {
 constexpr const char* ContactAddress = "mailto:tiplark@example.org";
 constexpr const char* HomeAddress = "https://tiplark.example.org/";
 
-// A flat button that carries a caption or a small picture and opens another window.
+// A link-like button that carries a caption or a small picture and opens another window.
 QPushButton* makeOpener(QWidget* parent, const char* name, const QString& caption)
 {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new LinkButton(parent);
     button->setObjectName(QLatin1String(name));
-    button->setFlat(true);
-    button->setCursor(Qt::PointingHandCursor);
-    button->setAutoDefault(false);
+    button->setText(caption);
     return button;
 }
 

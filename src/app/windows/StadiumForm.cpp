@@ -6,6 +6,7 @@
 #include "windows/ScreenCentre.h"
 
 #include <QFont>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -22,7 +23,7 @@ QLabel* makeCaption(QWidget* parent, const char* name, const std::string& text, 
 }
 
 QPushButton* makeArrow(QWidget* parent, const char* name, const QString& accessibleName, const QPixmap& glyph,
-                       Qt::Key key, QRect where)
+                       QRect where)
 {
     auto* button = new QPushButton(parent);
     button->setObjectName(QLatin1String(name));
@@ -31,7 +32,6 @@ QPushButton* makeArrow(QWidget* parent, const char* name, const QString& accessi
     button->setIconSize(QSize(24, 24));
     button->setAccessibleName(accessibleName);
     button->setToolTip(accessibleName);
-    button->setShortcut(QKeySequence(key));
     button->setAutoDefault(false);
     return button;
 }
@@ -72,11 +72,9 @@ TStadiumForm::TStadiumForm(QWidget* parent, const Language& language, int venueN
     }
 
     QPushButton* left = makeArrow(this, "LeftButton", QStringLiteral("Previous venue"),
-                                  assets.picture(QStringLiteral("arrow-left.png")), Qt::Key_Left,
-                                  QRect(40, 150, 44, 44));
+                                  assets.picture(QStringLiteral("arrow-left.png")), QRect(40, 150, 44, 44));
     QPushButton* right = makeArrow(this, "RightButton", QStringLiteral("Next venue"),
-                                   assets.picture(QStringLiteral("arrow-right.png")), Qt::Key_Right,
-                                   QRect(476, 150, 44, 44));
+                                   assets.picture(QStringLiteral("arrow-right.png")), QRect(476, 150, 44, 44));
 
     QLabel* cityCaption = makeCaption(this, "CityWebSiteStaticPanel", language.text("venue.cityWebSite"),
                                       QRect(16, 310, 170, 26));
@@ -118,9 +116,30 @@ TStadiumForm::TStadiumForm(QWidget* parent, const Language& language, int venueN
     setTabOrder(right, m_cityWebSite);
     setTabOrder(m_cityWebSite, m_stadiumWebSite);
     setTabOrder(m_stadiumWebSite, close);
+    for (QWidget* button : {static_cast<QWidget*>(left), static_cast<QWidget*>(right),
+                            static_cast<QWidget*>(m_cityWebSite), static_cast<QWidget*>(m_stadiumWebSite),
+                            static_cast<QWidget*>(close)})
+        button->installEventFilter(this);
 
     showVenue();
     centreOnScreen(this);
+}
+
+bool TStadiumForm::eventFilter(QObject* watched, QEvent* event)
+{
+    // Buttons would move the focus on the arrow keys; here they step like the arrow buttons.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() == Qt::NoModifier && key->key() == Qt::Key_Right) {
+            RightButtonClick();
+            return true;
+        }
+        if (key->modifiers() == Qt::NoModifier && key->key() == Qt::Key_Left) {
+            LeftButtonClick();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TStadiumForm::showVenue()

@@ -34,6 +34,9 @@ public slots:
     void StadiumWebSitePanelClick();
     void CloseButtonClick();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void showVenue();
     // Makes the named picture of Panel1 the only visible one.

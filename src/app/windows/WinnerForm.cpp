@@ -59,14 +59,14 @@ TWinnerForm::TWinnerForm(QWidget* parent, const Celebration& celebration, const 
     setAccessibleName(caption);
     setFixedSize(celebration.width, celebration.height);
 
-    QLabel* yeeha = makeLabel(this, "YeehaLbl", QStringLiteral("YYYEEEAAAHH!!!"), 24, QColor(0x1b, 0x5e, 0x20));
+    QLabel* yeeha = makeLabel(this, "YeehaLbl", QStringLiteral("YYYEEEAAAHH!!!"), 21, QColor(0x1b, 0x5e, 0x20));
     yeeha->move(232, 70);
     QLabel* boo = makeLabel(this, "BooLbl", QStringLiteral("BOOOOOOOO!!!"), 24, QColor(0x42, 0x42, 0x42));
     boo->move(16, 16);
     QLabel* congratulations = makeLabel(this, "CongratulationsLbl",
                                         QString::fromStdString(celebration.congratulations), 18, Qt::black);
     congratulations->move(celebration.congratulationsAt.left, celebration.congratulationsAt.top);
-    QLabel* winner = makeLabel(this, "WinnerLbl", QString::fromStdString(celebration.winner), 20, Qt::red);
+    QLabel* winner = makeLabel(this, "WinnerLbl", QString::fromStdString(celebration.winner), 19, Qt::red);
     winner->move(celebration.winnerAt.left, celebration.winnerAt.top);
     QLabel* favoriteTrophy = makePicture(this, "FavoriteTrophyImage", assets.picture(QStringLiteral("trophy-tall.jpg")),
                                          QRect(12, 20, 209, 500));
