@@ -81,7 +81,6 @@ TStadiumForm::TStadiumForm(QWidget* parent, const Language& language, int venueN
     m_cityWebSite = new LinkButton(this);
     m_cityWebSite->setObjectName(QStringLiteral("CityWebSitePanel"));
     m_cityWebSite->setGeometry(196, 310, 348, 26);
-    m_cityWebSite->setAddress(QStringLiteral("https://www.example.org/"));
     m_cityWebSite->setAccessibleName(cityCaption->text());
 
     QLabel* stadiumCaption = makeCaption(this, "StadiumWebSiteStaticPanel",
@@ -89,7 +88,6 @@ TStadiumForm::TStadiumForm(QWidget* parent, const Language& language, int venueN
     m_stadiumWebSite = new LinkButton(this);
     m_stadiumWebSite->setObjectName(QStringLiteral("StadiumWebSitePanel"));
     m_stadiumWebSite->setGeometry(196, 344, 348, 26);
-    m_stadiumWebSite->setAddress(QStringLiteral("https://www.example.org/"));
     m_stadiumWebSite->setAccessibleName(stadiumCaption->text());
 
     QLabel* capacityCaption = makeCaption(this, "CapacityStaticPanel", language.text("venue.capacity"),
