@@ -1,7 +1,6 @@
 #include "windows/AboutForm.h"
 
 #include "i18n/Language.h"
-#include "tournament/MainBoard.h"
 #include "windows/DonationForm.h"
 #include "windows/LinkButton.h"
 #include "windows/PictureForm.h"
@@ -130,10 +129,9 @@ void TAboutForm::DedicationClick()
     openOnTop(new TDedicationForm(this, m_assets));
 }
 
-void showAboutWindow(QWidget* parent, MainBoard& main, BrowserLauncher& browser)
+void showAboutWindow(QWidget* parent, const Language& language, WebLinkLauncher& links)
 {
-    WebLinkLauncher links(browser, main.services().messages, main.services().cursor);
-    TAboutForm form(parent, main.language(), links, AssetLocator());
+    TAboutForm form(parent, language, links, AssetLocator());
     form.exec();
 }
 
