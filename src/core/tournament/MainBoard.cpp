@@ -8,6 +8,7 @@ MainBoard::MainBoard(Services services)
     , m_highlighter(m_board, m_language.favoriteName())
     , m_groupStage(m_board, m_controls, m_language, m_preferences, m_highlighter)
     , m_knockout(m_board, m_controls, m_highlighter)
+    , m_clearing(m_board, m_controls, m_language, m_services.messages, m_services.cursor)
 {
     m_board.setErrorReporter([this](const std::string& message) { m_services.messages.showError(message); });
 }

@@ -6,6 +6,7 @@
 #include "platform/DateTime.h"
 #include "platform/Services.h"
 #include "tournament/BoardControls.h"
+#include "tournament/Clearing.h"
 #include "tournament/GroupStage.h"
 #include "tournament/Highlighter.h"
 #include "tournament/Knockout.h"
@@ -38,6 +39,7 @@ public:
     Highlighter& highlighter() { return m_highlighter; }
     GroupStage& groupStage() { return m_groupStage; }
     Knockout& knockout() { return m_knockout; }
+    Clearing& clearing() { return m_clearing; }
     Services& services() { return m_services; }
 
     // Writes the current language's texts, team names, headings and match
@@ -53,6 +55,7 @@ private:
     Highlighter m_highlighter;
     GroupStage m_groupStage;
     Knockout m_knockout;
+    Clearing m_clearing;
 };
 
 }  // namespace tiplark

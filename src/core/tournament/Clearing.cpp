@@ -1,0 +1,56 @@
+#include "tournament/Clearing.h"
+
+#include "i18n/Language.h"
+#include "platform/Services.h"
+
+#include <stdexcept>
+
+namespace tiplark {
+
+Clearing::Clearing(Board& board, const BoardControls& controls, const Language& language, MessageService& messages,
+                   CursorService& cursor)
+    : m_board(board)
+    , m_language(language)
+    , m_messages(messages)
+    , m_cursor(cursor)
+{
+    for (const GroupControls& group : controls.groups) {
+        PanelBoxes& panel = m_panels.emplace_back(PanelBoxes{group.panel, {}});
+        for (const auto& match : group.score)
+            panel.scores.insert(panel.scores.end(), match.begin(), match.end());
+    }
+    for (const RoundControls& round : controls.rounds) {
+        PanelBoxes& panel = m_panels.emplace_back(PanelBoxes{round.panel, {}});
+        for (const MatchControls& match : round.matches)
+            panel.scores.insert(panel.scores.end(), match.score.begin(), match.score.end());
+    }
+}
+
+void Clearing::GroupADelButtonClick(ControlId panel)
+{
+    for (const PanelBoxes& boxes : m_panels) {
+        if (boxes.panel == panel) {
+            clear(boxes);
+            return;
+        }
+    }
+    throw std::out_of_range("no clear button on panel " + m_board.control(panel).name);
+}
+
+void Clearing::ClearAllButtonClick()
+{
+    if (m_messages.askYesNo(m_language.text("msg.clearAllConfirm")) != DialogResult::Yes)
+        return;
+    m_cursor.setBusy(true);
+    for (const PanelBoxes& panel : m_panels)
+        clear(panel);
+    m_cursor.setBusy(false);
+}
+
+void Clearing::clear(const PanelBoxes& panel)
+{
+    for (const ControlId score : panel.scores)
+        m_board.setText(score, "");
+}
+
+}  // namespace tiplark
