@@ -1,19 +1,28 @@
 #include "i18n/Language.h"
 
+#include "i18n/KickoffTime.h"
+#include "i18n/LanguageTables.h"
+#include "i18n/Preferences.h"
+#include "i18n/TeamNameTables.h"
+
+#include <stdexcept>
+
 namespace tiplark {
 
 Language::Language()
 {
-    for (int team = 1; team <= TeamCount; ++team) {
-        m_teamNames[team] = englishTeamName(team);
-        m_previousTeamNames[team] = englishTeamName(team);
-    }
+    select(LanguageEnglish);
+    SetPreviousTeamNamesEnglish();
 }
 
-const std::string& Language::text(std::string_view) const
+const std::string& Language::text(std::string_view key) const
 {
-    static const std::string empty;
-    return empty;
+    return languageText(m_index, key);
+}
+
+const std::string& Language::text(int languageIndex, std::string_view key)
+{
+    return languageText(languageIndex, key);
 }
 
 const std::string& Language::teamName(int team) const
@@ -26,6 +35,37 @@ const std::string& Language::previousTeamName(int team) const
     return m_previousTeamNames.at(static_cast<size_t>(team));
 }
 
+const std::string& Language::kickoffText(int slot) const
+{
+    if (slot < 1 || slot > MatchSlotCount)
+        throw std::out_of_range("match slot");
+    return m_kickoffTexts[static_cast<size_t>(slot - 1)];
+}
+
+std::string Language::mainCaption() const
+{
+    return text("title.prefix") + text("country.host");
+}
+
+int Language::select(int languageIndex)
+{
+    m_index = effectiveLanguage(languageIndex);
+    for (int team = 0; team <= TeamCount; ++team)
+        m_teamNames[static_cast<size_t>(team)] = teamNameIn(m_index, team);
+    return m_index;
+}
+
+void Language::setFavorite(int favoriteIndex)
+{
+    m_favoriteName = favoriteIndex >= 1 && favoriteIndex <= TeamCount ? m_teamNames[static_cast<size_t>(favoriteIndex)] : std::string();
+}
+
+void Language::rebuildKickoffTexts(const Preferences& preferences, const DateTimeFormat& format)
+{
+    for (int slot = 1; slot <= MatchSlotCount; ++slot)
+        m_kickoffTexts[static_cast<size_t>(slot - 1)] = formatKickoff(shownKickoff(germanKickoff(slot), preferences), format);
+}
+
 void Language::CopyTeamNamesToPrevious()
 {
     m_previousTeamNames = m_teamNames;
@@ -33,8 +73,16 @@ void Language::CopyTeamNamesToPrevious()
 
 void Language::SetPreviousTeamNamesEnglish()
 {
+    for (int team = 0; team <= TeamCount; ++team)
+        m_previousTeamNames[static_cast<size_t>(team)] = teamNameIn(LanguageEnglish, team);
+}
+
+std::optional<std::string> Language::translate(std::string_view caption) const
+{
     for (int team = 1; team <= TeamCount; ++team)
-        m_previousTeamNames[team] = englishTeamName(team);
+        if (m_previousTeamNames[static_cast<size_t>(team)] == caption)
+            return m_teamNames[static_cast<size_t>(team)];
+    return std::nullopt;
 }
 
 }  // namespace tiplark

@@ -1,34 +1,60 @@
 #pragma once
 
+#include "i18n/KickoffTable.h"
+#include "platform/DateTime.h"
 #include "tournament/TournamentData.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace tiplark {
 
-// The current language's texts and team names, and the names of the language
-// in force before the last change, which the board's labels still carry
-// until they are translated.
+struct Preferences;
+
+// The current language's texts and team names, the favourite's name, the
+// kick-off texts in the user's time, and the names of the language in force
+// before the last change, which the board's labels still carry until they
+// are translated. Starts in English.
 class Language {
 public:
     Language();
 
     // LanguageText: the current-language text of a key; empty for an unknown key.
     const std::string& text(std::string_view key) const;
+    // The text of a key in any language, for windows showing a language not yet applied.
+    static const std::string& text(int languageIndex, std::string_view key);
+    // 0 English, 1 Spanish, 2 French.
+    int index() const { return m_index; }
     // TeamNames, indexed 1..32; 0 is the empty "team.none".
     const std::string& teamName(int team) const;
     const std::string& previousTeamName(int team) const;
     const std::string& favoriteName() const { return m_favoriteName; }
+    // Formatted kick-off of match slot 1..64 in the user's time.
+    const std::string& kickoffText(int slot) const;
+    // The main window's caption: "Tiplark - Germany", "Tiplark - Alemania" ...
+    std::string mainCaption() const;
+
+    // Makes a language current (anything but Spanish or French is English)
+    // and returns the index in force.
+    int select(int languageIndex);
+    // FavoriteName of a team number; 0 or a number outside 1..32 gives none.
+    void setFavorite(int favoriteIndex);
+    void rebuildKickoffTexts(const Preferences& preferences, const DateTimeFormat& format);
 
     void CopyTeamNamesToPrevious();
     void SetPreviousTeamNamesEnglish();
+    // TranslateTeamLabel's lookup: the current name of the team whose previous
+    // name is exactly this caption; nothing when no team has it.
+    std::optional<std::string> translate(std::string_view caption) const;
 
 private:
+    int m_index = 0;
     std::array<std::string, TeamCount + 1> m_teamNames;
     std::array<std::string, TeamCount + 1> m_previousTeamNames;
     std::string m_favoriteName;
+    std::array<std::string, MatchSlotCount> m_kickoffTexts;
 };
 
 }  // namespace tiplark

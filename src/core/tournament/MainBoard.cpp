@@ -1,5 +1,7 @@
 #include "tournament/MainBoard.h"
 
+#include "i18n/LanguageSwitch.h"
+
 namespace tiplark {
 
 MainBoard::MainBoard(Services services)
@@ -15,7 +17,10 @@ MainBoard::MainBoard(Services services)
 
 void MainBoard::ApplyLanguage()
 {
+    applyLanguageToBoard(m_board, m_controls, m_preferences, m_language, m_services.dates);
     m_highlighter.HighlightFavorite();
+    if (m_languageListener)
+        m_languageListener();
 }
 
 }  // namespace tiplark

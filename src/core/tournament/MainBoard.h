@@ -11,6 +11,9 @@
 #include "tournament/Highlighter.h"
 #include "tournament/Knockout.h"
 
+#include <functional>
+#include <string>
+
 namespace tiplark {
 
 // What the rules need from the window system and the operating system.
@@ -43,8 +46,12 @@ public:
     Services& services() { return m_services; }
 
     // Writes the current language's texts, team names, headings and match
-    // hints into the board and refreshes the highlighting.
+    // hints into the board, refreshes the highlighting, then tells the
+    // language listener, so that the window can renew its caption and menus.
     void ApplyLanguage();
+    // The main window's caption in the current language.
+    std::string caption() const { return m_language.mainCaption(); }
+    void setLanguageListener(std::function<void()> listener) { m_languageListener = std::move(listener); }
 
 private:
     Services m_services;
@@ -56,6 +63,7 @@ private:
     GroupStage m_groupStage;
     Knockout m_knockout;
     Clearing m_clearing;
+    std::function<void()> m_languageListener;
 };
 
 }  // namespace tiplark

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/DateTime.h"
+
+#include <array>
+#include <string>
+
+namespace tiplark {
+
+// The 64 matches in match-slot order: 1-48 the group matches group by group,
+// 49-56 the round of 16, 57-60 the quarter-finals, 61-62 the semi-finals,
+// 63 the third place, 64 the final.
+inline constexpr int MatchSlotCount = 64;
+
+// Kick-off in German local time (summer time, UTC+2) of 2006, and host city.
+struct KickoffRow {
+    int month;
+    int day;
+    int hour;
+    const char* city;  // English city, the suffix of its "city." text key
+};
+
+// Slot 1..64; throws std::out_of_range otherwise.
+const KickoffRow& kickoffRow(int slot);
+DateTimeValue germanKickoff(int slot);
+// "city.Munich" and so on: the key of the host city's text.
+std::string kickoffCityKey(int slot);
+// The two team labels of the match: "GA11Lbl", "GA12Lbl" .. "Final11Lbl", "Final12Lbl".
+std::array<std::string, 2> kickoffLabelNames(int slot);
+
+}  // namespace tiplark

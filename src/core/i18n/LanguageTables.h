@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tiplark {
+
+// Values of Preferences::languageIndex.
+inline constexpr int LanguageEnglish = 0;
+inline constexpr int LanguageSpanish = 1;
+inline constexpr int LanguageFrench = 2;
+inline constexpr int LanguageCount = 3;
+
+// Every language choice is three-way with English as the fallback.
+int effectiveLanguage(int languageIndex);
+
+// The text of a key in a language (any index outside Spanish and French reads
+// English); the empty text for an unknown key. Covers the message, menu and
+// window texts, the board words and the host cities.
+const std::string& languageText(int languageIndex, std::string_view key);
+
+// Every key of the text table, in table order.
+const std::vector<std::string>& languageTextKeys();
+
+}  // namespace tiplark

@@ -1,0 +1,127 @@
+#include "i18n/OptionsModel.h"
+
+#include "i18n/Language.h"
+#include "i18n/LanguageTables.h"
+#include "i18n/Preferences.h"
+#include "i18n/TimeZoneTable.h"
+#include "tournament/MainBoard.h"
+
+namespace tiplark {
+namespace {
+
+// Before a language is picked on the first run the dialog shows these.
+const OptionsCaptions DesignCaptions = {
+    "Tiplark - Options", "Options...", "Your Language:", "Your Favorite Team:", "Your Time Zone:",
+    "Use daylight saving time", "&OK", "&Cancel",
+};
+
+}  // namespace
+
+OptionsModel::OptionsModel(MainBoard& main, SaveAll save)
+    : m_main(main)
+    , m_save(std::move(save))
+    , m_captions(DesignCaptions)
+{
+}
+
+const std::array<std::string, 3>& OptionsModel::languageEntries()
+{
+    static const std::array<std::string, 3> entries = {"English", "Español", "Français"};
+    return entries;
+}
+
+const std::array<std::string, FavoriteEntryCount>& OptionsModel::favoriteEntries() const
+{
+    return favoriteList(m_favoriteLanguage);
+}
+
+void OptionsModel::FormShow()
+{
+    const Preferences& preferences = m_main.preferences();
+    m_pendingFavorite = preferences.favoriteIndex;
+    if (preferences.firstRun) {
+        m_languageSelection = -1;
+        m_favoriteSelection = -1;
+        m_timeZoneSelection = -1;
+        m_daylight = false;
+        m_cancelEnabled = false;
+        return;
+    }
+    m_cancelEnabled = true;
+    setCaptions(m_main.language().index());
+    m_daylight = preferences.daylightShift != 0.0;
+    const bool knownLanguage = preferences.languageIndex >= 0 && preferences.languageIndex < LanguageCount;
+    m_languageSelection = knownLanguage ? preferences.languageIndex : -1;
+    m_favoriteSelection = favoritePosition(m_favoriteLanguage, m_pendingFavorite);
+    LangCBChange();
+    m_timeZoneSelection = timeZoneEntryFor(preferences.zoneCode, preferences.zoneShift);
+}
+
+void OptionsModel::LangCBChange()
+{
+    const bool hadFavorite = m_favoriteSelection >= 0;
+    m_favoriteLanguage = effectiveLanguage(m_languageSelection);
+    setCaptions(m_favoriteLanguage);
+    m_favoriteSelection = hadFavorite ? favoritePosition(m_favoriteLanguage, m_pendingFavorite) : -1;
+}
+
+void OptionsModel::FavCBChange()
+{
+    if (m_favoriteSelection >= 0)
+        m_pendingFavorite = favoriteAt(m_favoriteLanguage, m_favoriteSelection);
+}
+
+bool OptionsModel::OKButtonClick()
+{
+    if (m_languageSelection < 0) {
+        m_main.services().messages.showError(Language::text(LanguageEnglish, "msg.selectLanguage"));
+        return false;
+    }
+    if (m_timeZoneSelection < 0) {
+        m_main.services().messages.showError(Language::text(m_languageSelection, "msg.selectTimeZone"));
+        return false;
+    }
+    const Preferences opened = m_main.preferences();
+    storePreferences();
+    if (!m_save()) {
+        m_main.preferences() = opened;
+        return false;
+    }
+    m_main.preferences().firstRun = false;
+    m_main.ApplyLanguage();
+    return true;
+}
+
+bool OptionsModel::CancelButtonClick()
+{
+    return m_cancelEnabled;
+}
+
+void OptionsModel::setCaptions(int languageIndex)
+{
+    const auto text = [languageIndex](const char* key) { return Language::text(languageIndex, key); };
+    m_captions = {text("title.prefix") + text("options.title"), text("options.panel"), text("options.language"),
+                  text("options.favorite"), text("options.timeZone"), text("options.daylight"),
+                  text("options.ok"), text("options.cancel")};
+}
+
+void OptionsModel::storePreferences()
+{
+    Preferences& preferences = m_main.preferences();
+    Language& language = m_main.language();
+    // The board carries English design names until the first OK.
+    if (preferences.firstRun)
+        language.SetPreviousTeamNamesEnglish();
+    else
+        language.CopyTeamNamesToPrevious();
+    preferences.teamNamesPending = true;
+    preferences.languageIndex = effectiveLanguage(m_languageSelection);
+    const int favorite = m_favoriteSelection >= 0 ? favoriteAt(m_favoriteLanguage, m_favoriteSelection) : 0;
+    preferences.favoriteIndex = favorite >= 0 ? favorite : 0;
+    const bool listed = m_timeZoneSelection < TimeZoneCount;
+    preferences.zoneCode = listed ? timeZones()[static_cast<size_t>(m_timeZoneSelection)].code : NoZoneCode;
+    preferences.zoneShift = zoneShiftOf(m_timeZoneSelection);
+    preferences.daylightShift = m_daylight ? 1.0 / 24 : 0.0;
+}
+
+}  // namespace tiplark

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "i18n/FavoriteTable.h"
+
+#include <array>
+#include <functional>
+#include <string>
+
+namespace tiplark {
+
+class MainBoard;
+
+// The captions of the options dialog's window and controls.
+struct OptionsCaptions {
+    std::string title;     // window
+    std::string panel;     // OptionsPanel
+    std::string language;  // LangLbl
+    std::string favorite;  // FavLbl
+    std::string timeZone;  // TimeZoneLbl
+    std::string daylight;  // DaylightCheckBox
+    std::string ok;        // OKButton
+    std::string cancel;    // CancelButton
+};
+
+// The options dialog without the window: the selections of LangCB, FavCB and
+// TimeZoneCB (-1 for none), the daylight tick, the captions, and the dialog's
+// handlers. A view writes the user's pick with a setter, runs the control's
+// handler and mirrors the model back. Preferences change only on a
+// successful OK, so Cancel leaves them as they were when the dialog opened.
+class OptionsModel {
+public:
+    // SaveAll: writes every prediction and preference; false when it failed.
+    using SaveAll = std::function<bool()>;
+
+    OptionsModel(MainBoard& main, SaveAll save);
+
+    // The LangCB entries: "English", "Español", "Français".
+    static const std::array<std::string, 3>& languageEntries();
+
+    // First-run mode while the preferences were never stored: nothing
+    // selected, design-time English captions, Cancel disabled. Otherwise
+    // the stored preferences are selected and the captions follow them.
+    void FormShow();
+    // Refills FavCB and the captions in the language picked in LangCB,
+    // keeping the pending favourite selected if FavCB had a selection.
+    void LangCBChange();
+    // Makes the picked entry the pending favourite.
+    void FavCBChange();
+    // Validates, stores the preferences, saves and applies the language.
+    // True when the dialog may close; a failed save leaves every
+    // preference as it was and keeps the dialog open.
+    bool OKButtonClick();
+    // True when the dialog may close: never in first-run mode.
+    bool CancelButtonClick();
+
+    int languageSelection() const { return m_languageSelection; }
+    void setLanguageSelection(int entry) { m_languageSelection = entry; }
+    int favoriteSelection() const { return m_favoriteSelection; }
+    void setFavoriteSelection(int entry) { m_favoriteSelection = entry; }
+    int timeZoneSelection() const { return m_timeZoneSelection; }
+    void setTimeZoneSelection(int entry) { m_timeZoneSelection = entry; }
+    bool daylight() const { return m_daylight; }
+    void setDaylight(bool ticked) { m_daylight = ticked; }
+
+    // The FavCB entries in the order of the language they are shown in.
+    const std::array<std::string, FavoriteEntryCount>& favoriteEntries() const;
+    // The favourite the dialog would store: canonical index 0..32.
+    int pendingFavorite() const { return m_pendingFavorite; }
+    const OptionsCaptions& captions() const { return m_captions; }
+    bool cancelEnabled() const { return m_cancelEnabled; }
+
+private:
+    void setCaptions(int languageIndex);
+    void storePreferences();
+
+    MainBoard& m_main;
+    SaveAll m_save;
+    int m_languageSelection = -1;
+    int m_favoriteSelection = -1;
+    int m_timeZoneSelection = -1;
+    bool m_daylight = false;
+    int m_favoriteLanguage = 0;  // the language whose order FavCB shows
+    int m_pendingFavorite = 0;
+    bool m_cancelEnabled = true;
+    OptionsCaptions m_captions;
+};
+
+}  // namespace tiplark
