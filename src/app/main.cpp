@@ -1,6 +1,7 @@
+#include "platform/LocaleDateTimeFormat.h"
+#include "platform/ProgramFolder.h"
 #include "platform/QtBrowserLauncher.h"
 #include "platform/QtCursorService.h"
-#include "platform/QtDateTimeFormat.h"
 #include "platform/QtMessageService.h"
 #include "tournament/MainBoard.h"
 #include "windows/MainForm.h"
@@ -14,11 +15,11 @@ int main(int argc, char* argv[])
 
     tiplark::QtMessageService messages;
     tiplark::QtCursorService cursor;
-    tiplark::QtDateTimeFormat dates;
+    tiplark::LocaleDateTimeFormat dates;
     tiplark::QtBrowserLauncher browser;
     tiplark::MainBoard board(tiplark::Services{messages, cursor, dates});
 
-    tiplark::TMainForm form(board, browser);
+    tiplark::TMainForm form(board, browser, tiplark::programFolder());
     messages.setParentWindow(&form);
     form.FormCreate();
     form.showMaximized();

@@ -93,7 +93,9 @@ QWidget* BoardView::create(ControlId id)
     switch (control.kind) {
     case ControlKind::Panel: {
         auto* panel = new QFrame(parent);
-        styleCard(panel);
+        // An empty panel only keeps distance between its neighbours.
+        if (!m_board.children(id).empty())
+            styleCard(panel);
         created = panel;
         break;
     }

@@ -1,8 +1,17 @@
 #include "windows/MainForm.h"
 
+#include "platform/Trace.h"
+#include "report/ScheduleLines.h"
+#include "report/TextLookup.h"
+#include "storage/ExitPrompt.h"
+#include "storage/PredictionsFile.h"
+#include "storage/PredictionsLocation.h"
 #include "tournament/MainBoard.h"
+#include "venues/Celebration.h"
 #include "windows/BoardView.h"
 #include "windows/MainMenu.h"
+#include "windows/OptionsForm.h"
+#include "windows/ScheduleForm.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -12,12 +21,15 @@
 
 namespace tiplark {
 
-TMainForm::TMainForm(MainBoard& main, BrowserLauncher& browser, QWidget* parent)
+TMainForm::TMainForm(MainBoard& main, BrowserLauncher& browser, const std::string& programFolder, QWidget* parent)
     : QMainWindow(parent)
     , m_main(main)
-    , m_browser(browser)
+    , m_predictionsPath(predictionsFilePath(programFolder))
     , m_view(new BoardView(main.board(), main.controls()))
     , m_menu(new MainMenu(menuBar()))
+    , m_links(browser, main.services().messages, main.services().cursor)
+    , m_reportDialogs(this)
+    , m_report(m_reportDialogs, main.services().messages, QString::fromStdString(programFolder))
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Tiplark - Germany"));
@@ -32,10 +44,14 @@ TMainForm::TMainForm(MainBoard& main, BrowserLauncher& browser, QWidget* parent)
     connect(m_view, &BoardView::buttonClicked, this, &TMainForm::onButton);
     connectMenu();
     watchTeamLabels();
+    m_main.setLanguageListener([this] { languageApplied(); });
     m_view->widget(main.controls().groups[0].score[0][0])->setFocus();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm()
+{
+    m_main.setLanguageListener({});
+}
 
 void TMainForm::connectMenu()
 {
@@ -84,6 +100,9 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
     const bool champion = id == m_main.controls().champion;
     switch (event->type()) {
     case QEvent::MouseButtonPress:
+        // The champion may have changed under a resting mouse.
+        if (champion)
+            ChampionMouseMove();
         m_main.highlighter().GAName1MouseDown(id);
         break;
     case QEvent::MouseButtonRelease:
@@ -107,7 +126,7 @@ void TMainForm::ChampionMouseMove()
 {
     // A click means something only once the final has a winner.
     const ControlId champion = m_main.controls().champion;
-    m_championClickable = m_main.board().text(champion) != Placeholder;
+    m_championClickable = isChampionDecided(m_main.board().text(champion));
     m_view->widget(champion)->setCursor(m_championClickable ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
@@ -128,7 +147,7 @@ void TMainForm::languageApplied()
 {
     const Language& language = m_main.language();
     m_menu->applyLanguage(language);
-    setWindowTitle(QString::fromStdString(language.text("title.prefix") + language.text("country.host")));
+    setWindowTitle(QString::fromStdString(m_main.caption()));
 }
 
 void TMainForm::OKButtonClick()
@@ -146,21 +165,70 @@ void TMainForm::closeEvent(QCloseEvent* event)
 
 bool TMainForm::FormClose()
 {
-    return true;
+    return tiplark::FormClose(m_main, m_predictionsPath);
 }
 
-void TMainForm::FormCreate() {}
-void TMainForm::SaveButtonClick() {}
-void TMainForm::ClearAllButtonClick() {}
-void TMainForm::GroupADelButtonClick(ControlId) {}
-void TMainForm::Report1Click() {}
-void TMainForm::Schedule1Click() {}
+void TMainForm::FormCreate()
+{
+    StartTrace();
+    // Qt hides a tool-tip after ten seconds already, the pause the match
+    // hints need to be read.
+    ReadAll(m_main, m_predictionsPath, [this] {
+        TOptionsForm options(m_main, [this] { return save(); }, this);
+        options.exec();
+    });
+    m_main.ApplyLanguage();
+}
+
+bool TMainForm::save()
+{
+    return SaveAll(m_main, m_predictionsPath);
+}
+
+void TMainForm::SaveButtonClick()
+{
+    save();
+}
+
+void TMainForm::ClearAllButtonClick()
+{
+    m_main.clearing().ClearAllButtonClick();
+}
+
+void TMainForm::GroupADelButtonClick(ControlId panel)
+{
+    m_main.clearing().GroupADelButtonClick(panel);
+}
+
+void TMainForm::Report1Click()
+{
+    m_report.Report1Click(m_main.preferences().languageIndex, boardTexts(m_main.board()));
+}
+
+void TMainForm::Schedule1Click()
+{
+    const Preferences& preferences = m_main.preferences();
+    TScheduleForm schedule(m_main.language(),
+                           BuildScheduleLines(preferences.zoneShift, preferences.daylightShift,
+                                              boardTexts(m_main.board()), m_main.services().dates),
+                           this);
+    schedule.exec();
+}
+
+void TMainForm::Options1Click()
+{
+    TOptionsForm::showFromMenu(m_main, [this] { return save(); }, this);
+}
+
+void TMainForm::CountryWebLink(int tag)
+{
+    m_links.CountryWebLink(tag, m_main.preferences().languageIndex);
+}
+
 void TMainForm::RankingCriteria1Click() {}
 void TMainForm::VenueFormSetup(int) {}
-void TMainForm::Options1Click() {}
 void TMainForm::About1Click() {}
 void TMainForm::MakeaDonation1Click() {}
-void TMainForm::CountryWebLink(int) {}
 void TMainForm::ChampionClick() {}
 
 }  // namespace tiplark

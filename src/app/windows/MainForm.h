@@ -1,13 +1,17 @@
 #pragma once
 
 #include "board/Board.h"
+#include "venues/WebLinkLauncher.h"
+#include "windows/ReportDialogs.h"
+#include "windows/ReportPrinter.h"
 
 #include <QMainWindow>
+
+#include <string>
 
 namespace tiplark {
 
 class BoardView;
-class BrowserLauncher;
 class MainBoard;
 class MainMenu;
 
@@ -18,17 +22,19 @@ class TMainForm : public QMainWindow {
     Q_OBJECT
 
 public:
-    TMainForm(MainBoard& main, BrowserLauncher& browser, QWidget* parent = nullptr);
+    // programFolder ends in a path separator; the predictions file and the
+    // report's proposed folder are found from it.
+    TMainForm(MainBoard& main, BrowserLauncher& browser, const std::string& programFolder, QWidget* parent = nullptr);
     ~TMainForm() override;
 
     BoardView& boardView() const { return *m_view; }
+    const std::string& predictionsPath() const { return m_predictionsPath; }
 
 public slots:
     // Creation handler, run once the window exists and before it is shown:
-    // loads the predictions and applies the language.
+    // loads the predictions (or asks for the preferences on a first run) and
+    // applies the language.
     void FormCreate();
-    // Menu captions and window title in the current language.
-    void languageApplied();
 
     void SaveButtonClick();
     void OKButtonClick();
@@ -53,14 +59,20 @@ private:
     // Asks before the window closes; false keeps it open.
     bool FormClose();
     void ChampionMouseMove();
+    // Menu captions and window title in the language just applied.
+    void languageApplied();
+    bool save();
     void connectMenu();
     void onButton(int control);
     void watchTeamLabels();
 
     MainBoard& m_main;
-    BrowserLauncher& m_browser;
+    std::string m_predictionsPath;
     BoardView* m_view;
     MainMenu* m_menu;
+    WebLinkLauncher m_links;
+    QtReportDialogs m_reportDialogs;
+    ReportPrinter m_report;
     bool m_championClickable = false;
 };
 
