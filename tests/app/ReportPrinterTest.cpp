@@ -1,6 +1,6 @@
 #include "windows/ReportPrinter.h"
 
-#include "BoardCaptions.h"
+#include "LanguageBoard.h"
 #include "RecordingServices.h"
 #include "board/Board.h"
 #include "report/ReportLines.h"
@@ -72,7 +72,8 @@ private:
     QString inFolder(const QString& name) const { return m_folder->filePath(name); }
 
     std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<Board> m_board;
+    std::unique_ptr<testing::LanguageBoard> m_languageBoard;
+    Board* m_board = nullptr;
     std::unique_ptr<ScriptedReportDialogs> m_dialogs;
     std::unique_ptr<testing::RecordingMessageService> m_messages;
     std::unique_ptr<ReportPrinter> m_printer;
@@ -82,9 +83,8 @@ void ReportPrinterTest::init()
 {
     m_folder = std::make_unique<QTemporaryDir>();
     QVERIFY(m_folder->isValid());
-    m_board = std::make_unique<Board>();
-    buildMainBoard(*m_board);
-    testing::setBoardCaptions(*m_board, 2);
+    m_languageBoard = std::make_unique<testing::LanguageBoard>(2);
+    m_board = &m_languageBoard->board;
     m_board->setText("Champion", "Côte D'Ivoire");
     m_dialogs = std::make_unique<ScriptedReportDialogs>();
     m_messages = std::make_unique<testing::RecordingMessageService>();

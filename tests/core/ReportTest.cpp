@@ -1,6 +1,6 @@
 #include "report/ReportLines.h"
 
-#include "BoardCaptions.h"
+#include "LanguageBoard.h"
 #include "board/Board.h"
 #include "platform/Cp1252.h"
 #include "report/ReportFile.h"
@@ -27,13 +27,7 @@ constexpr int ChampionLine = FinalHeading + 5;
 
 class ReportTest : public ::testing::Test {
 protected:
-    ReportTest() { buildMainBoard(board); }
-
-    std::vector<std::string> report(int languageIndex = 0)
-    {
-        testing::setBoardCaptions(board, languageIndex);
-        return BuildReportLines(languageIndex, boardTexts(board));
-    }
+    std::vector<std::string> report(int languageIndex = 0) { return BuildReportLines(languageIndex, boardTexts(board)); }
 
     void set(std::string_view name, std::string_view text) { board.setText(name, text); }
 
@@ -45,7 +39,8 @@ protected:
             set(std::string("GA") + StandingsColumns[c] + r, cells[c]);
     }
 
-    Board board;
+    testing::LanguageBoard m_board;
+    Board& board = m_board.board;
 };
 
 TEST_F(ReportTest, GroupAOfTheWorkedExample)
@@ -175,6 +170,7 @@ TEST_F(ReportTest, LongNamesPushTheLineRight)
 
 TEST_F(ReportTest, FrenchCapitalsLeaveAccentsAndCountCharacters)
 {
+    m_board.apply(2);
     set("GA21Lbl", "Équateur");
     set("GA22Lbl", "Côte D'Ivoire");
     set("GAName1", "Équateur");
@@ -183,6 +179,7 @@ TEST_F(ReportTest, FrenchCapitalsLeaveAccentsAndCountCharacters)
     const std::vector<std::string> lines = report(2);
     EXPECT_EQ(lines[0], "Tiplark - Allemagne");
     EXPECT_EQ(lines[GroupAHeading], "GROUPE A:");
+    EXPECT_EQ(lines[GroupAHeading + 2], "      Allemagne - Costa Rica     :    -   ");
     // Widths are in characters: "É" and "ô" take one column each.
     EXPECT_EQ(lines[GroupAHeading + 3], "       Équateur - Côte D'Ivoire  :    -   ");
     EXPECT_EQ(lines[GroupAHeading + 10], "                   Pts J G N P BP BC Dif");
@@ -210,6 +207,7 @@ TEST_F(ReportTest, TitleAndUnderlineFollowTheLanguage)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.language);
+        m_board.apply(c.language);
         const std::vector<std::string> lines = report(c.language);
         ASSERT_EQ(lines.size(), 193u);
         EXPECT_EQ(lines[0], c.title);

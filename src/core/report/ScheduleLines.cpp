@@ -1,29 +1,31 @@
 #include "report/ScheduleLines.h"
 
+#include "i18n/KickoffTable.h"
+#include "i18n/KickoffTime.h"
+#include "i18n/Preferences.h"
 #include "report/FixedWidth.h"
 #include "report/ScheduleTable.h"
 #include "tournament/TournamentData.h"
 
 namespace tiplark {
 
-DateTimeValue shownMoment(DateTimeValue germanKickoff, double zoneShift, double daylightShift)
-{
-    return germanKickoff + zoneShift + daylightShift - 1.0 / 24;
-}
-
 std::vector<std::string> BuildScheduleLines(double zoneShift, double daylightShift, const TextLookup& texts,
                                             const DateTimeFormat& format)
 {
+    Preferences shifts;
+    shifts.zoneShift = zoneShift;
+    shifts.daylightShift = daylightShift;
+
     std::vector<std::string> lines;
     lines.reserve(ScheduleMatchCount);
     for (const ScheduleEntry& entry : scheduleTable()) {
-        const CivilDateTime moment =
-            decodeDateTime(shownMoment(encodeDateTime(2006, entry.month, entry.day, entry.hour, 0), zoneShift, daylightShift));
+        const CivilDateTime moment = decodeDateTime(shownKickoff(germanKickoff(entry.slot), shifts));
         const std::string date =
             format.shortDate(moment) + " (" + format.longWeekday(moment) + ") " + format.shortTime(moment);
 
-        const std::string& first = texts(entry.firstLabel);
-        const std::string& second = texts(entry.secondLabel);
+        const auto labels = kickoffLabelNames(entry.slot);
+        const std::string& first = texts(labels[0]);
+        const std::string& second = texts(labels[1]);
         const bool open = entry.placeholder && (first == Placeholder || second == Placeholder);
         const std::string pairing = open ? std::string(entry.placeholder) : ":  " + first + " - " + second;
 

@@ -6,16 +6,12 @@ namespace tiplark {
 
 inline constexpr int ScheduleMatchCount = 64;
 
-// One match of the tournament calendar: kick-off in German summer time, the
-// two board labels whose captions name its teams and, from the
+// One line of the game schedule: the match number shown, the match slot of
+// the kick-off table (date, hour and the two team labels) and, from the
 // quarter-finals on, the bracket pairing shown while a slot is undecided.
 struct ScheduleEntry {
     int number;
-    int month;  // 2006
-    int day;
-    int hour;   // minutes are always zero
-    const char* firstLabel;
-    const char* secondLabel;
+    int slot;
     const char* placeholder;  // nullptr for group and round-of-16 matches
 };
 
