@@ -130,10 +130,19 @@ private slots:
 
     void typingReachesTheModelAndTheModelReachesTheWidgets()
     {
+        QCOMPARE(child<QLabel>("GAName1")->text(), QStringLiteral("Costa Rica"));
         QTest::keyClicks(edit("GA11"), "2");
         QCOMPARE(h().text("GA11"), "2");
-        board().setText("GA12", "0");
-        QCOMPARE(edit("GA12")->text(), QStringLiteral("0"));
+        QCOMPARE(edit("GAPts1")->text(), QStringLiteral("0"));
+        QTest::keyClicks(edit("GA12"), "0");
+        // Group A is recomputed from what was typed.
+        QCOMPARE(child<QLabel>("GAName1")->text(), QStringLiteral("Germany"));
+        QCOMPARE(edit("GAPts1")->text(), QStringLiteral("3"));
+        QCOMPARE(edit("GAPM4")->text(), QStringLiteral("-2"));
+        QCOMPARE(child<QLabel>("Final811Lbl")->text(), QStringLiteral("Germany"));
+        board().setText("GA12", "5");
+        QCOMPARE(edit("GA12")->text(), QStringLiteral("5"));
+        QCOMPARE(child<QLabel>("GAName1")->text(), QStringLiteral("Costa Rica"));
         // The knockout rules react to the model as the window shows it.
         QTest::keyClicks(edit("Final811"), "1");
         QTest::keyClicks(edit("Final812"), "1");
@@ -226,15 +235,41 @@ private slots:
         QCOMPARE(board().control("GA31Lbl").colour, TextColour::Default);
     }
 
-    void championTakesAHandOnlyWhenDecided()
+    void championIsALinkOnlyWhenDecided()
     {
         showActive();
         QWidget* champion = child("Champion");
+        QString celebrated;
+        const auto clickChampion = [&] {
+            celebrated.clear();
+            QTimer::singleShot(50, [&] {
+                if (QWidget* modal = QApplication::activeModalWidget()) {
+                    celebrated = modal->windowTitle();
+                    modal->close();
+                }
+            });
+            QTest::mouseClick(champion, Qt::LeftButton);
+            QTest::qWait(100);
+        };
         QTest::mouseMove(champion);
         QCOMPARE(champion->cursor().shape(), Qt::ArrowCursor);
+        clickChampion();
+        QCOMPARE(celebrated, QString());
+
         board().setText(board().id("Champion"), "Germany");
         QTest::mouseMove(champion, champion->rect().center() + QPoint(2, 0));
         QCOMPARE(champion->cursor().shape(), Qt::PointingHandCursor);
+        clickChampion();
+        QCOMPARE(celebrated, QStringLiteral("Germany!!!!"));
+    }
+
+    void favouriteStandsOutInBlue()
+    {
+        h().main.preferences().favoriteIndex = 11;
+        h().main.ApplyLanguage();
+        QCOMPARE(textColour("GA11Lbl"), QColor(0, 0, 255));
+        QCOMPARE(textColour("GA52Lbl"), QColor(0, 0, 255));
+        QVERIFY(textColour("GA12Lbl") != QColor(0, 0, 255));
     }
 
     void accessibleNamesQuoteTheCurrentTeams()

@@ -1,9 +1,11 @@
 #include "windows/BoardView.h"
 
 #include "platform/QtMessageService.h"
+#include "tournament/KeyFilter.h"
 
 #include <QApplication>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -144,9 +146,23 @@ QWidget* BoardView::createEdit(ControlId id, QWidget* parent)
     // The validator guards every way in: typing, pasting, dropping.
     static const QRegularExpression scoreText(QStringLiteral("^[0-9]{0,2}$"));
     edit->setValidator(new QRegularExpressionValidator(scoreText, edit));
+    edit->installEventFilter(this);
     connect(edit, &QLineEdit::textEdited, this,
             [this, id](const QString& text) { m_board.setText(id, text.toStdString()); });
     return edit;
+}
+
+bool BoardView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        // Only keys that type a character meet the score filter; shortcuts
+        // (Ctrl+C, Ctrl+Z) and editing keys pass as they are.
+        const QString typed = static_cast<QKeyEvent*>(event)->text();
+        const char32_t character = typed.isEmpty() ? 0 : typed.toUcs4().value(0);
+        if (character >= 0x20 && character != 0x7f && !myKeyPress(character))
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void BoardView::styleCard(QWidget* panel)

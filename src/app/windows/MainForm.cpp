@@ -8,10 +8,15 @@
 #include "storage/PredictionsLocation.h"
 #include "tournament/MainBoard.h"
 #include "venues/Celebration.h"
+#include "windows/AboutForm.h"
 #include "windows/BoardView.h"
+#include "windows/DonationForm.h"
 #include "windows/MainMenu.h"
 #include "windows/OptionsForm.h"
 #include "windows/ScheduleForm.h"
+#include "windows/StadiumForm.h"
+#include "windows/StandingsRulesForm.h"
+#include "windows/WinnerForm.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -24,6 +29,7 @@ namespace tiplark {
 TMainForm::TMainForm(MainBoard& main, BrowserLauncher& browser, const std::string& programFolder, QWidget* parent)
     : QMainWindow(parent)
     , m_main(main)
+    , m_browser(browser)
     , m_predictionsPath(predictionsFilePath(programFolder))
     , m_view(new BoardView(main.board(), main.controls()))
     , m_menu(new MainMenu(menuBar()))
@@ -225,10 +231,29 @@ void TMainForm::CountryWebLink(int tag)
     m_links.CountryWebLink(tag, m_main.preferences().languageIndex);
 }
 
-void TMainForm::RankingCriteria1Click() {}
-void TMainForm::VenueFormSetup(int) {}
-void TMainForm::About1Click() {}
-void TMainForm::MakeaDonation1Click() {}
-void TMainForm::ChampionClick() {}
+void TMainForm::RankingCriteria1Click()
+{
+    showRankingCriteriaWindow(this, m_main.language());
+}
+
+void TMainForm::VenueFormSetup(int venue)
+{
+    showVenueWindow(this, m_main, venue, m_browser);
+}
+
+void TMainForm::About1Click()
+{
+    showAboutWindow(this, m_main, m_browser);
+}
+
+void TMainForm::MakeaDonation1Click()
+{
+    showDonationWindow(this, m_main, m_browser);
+}
+
+void TMainForm::ChampionClick()
+{
+    showCelebrationWindow(this, m_main);
+}
 
 }  // namespace tiplark
