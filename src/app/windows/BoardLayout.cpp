@@ -46,6 +46,8 @@ BoardLayout::BoardLayout(const Board& board, const BoardControls& controls)
 
     place(controls.championHeading, {712, 604, 289, 22}, 15);
     place(controls.champion, {712, 626, 289, 36}, 26);
+    centre(controls.championHeading);
+    centre(controls.champion);
     // Three buttons share the final's width below the champion, in the
     // order Clear All, Save, Exit.
     const qreal buttonWidth = (289 - 2 * Margin) / 3;
@@ -91,8 +93,10 @@ void BoardLayout::placeStandings(const GroupControls& group, int index)
     constexpr qreal cellPitch = 19.5;
     constexpr qreal rowTop = 21;
     constexpr qreal rowPitch = 18.5;
-    for (int c = 0; c < StandingsColumnCount; ++c)
-        place(group.columnHeading[c], {cellsLeft + c * cellPitch, 2, cellPitch, 17}, SmallFont);
+    for (int c = 0; c < StandingsColumnCount; ++c) {
+        place(group.columnHeading[c], {cellsLeft + c * cellPitch, 2, cellPitch - 1, 17}, SmallFont);
+        centre(group.columnHeading[c]);
+    }
     for (int row = 0; row < TeamsPerGroup; ++row) {
         const qreal top = rowTop + row * rowPitch;
         place(group.rowNumber[row], {Margin, top, 14, LineHeight});
@@ -113,7 +117,8 @@ void BoardLayout::placeRound(const RoundControls& round, const QRectF& panel)
     const qreal penaltyLeft = width - Margin - BoxWidth;
     const qreal scoreLeft = penaltyLeft - 3 - BoxWidth;
     const qreal labelWidth = scoreLeft - 2 - Margin;
-    place(round.penaltyHeading, {penaltyLeft - 8, 21, BoxWidth + 8 + Margin - 1, 15}, SmallFont);
+    place(round.penaltyHeading, {penaltyLeft - 4, 21, BoxWidth + 8, 15}, SmallFont);
+    centre(round.penaltyHeading);
 
     const auto matchCount = static_cast<int>(round.matches.size());
     constexpr qreal firstTop = 38;

@@ -19,6 +19,7 @@ public:
     struct Placement {
         QRectF rect;
         qreal fontSize = 11;  // pixels at scale 1
+        Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;  // of a label's text
     };
 
     BoardLayout(const Board& board, const BoardControls& controls);
@@ -32,6 +33,7 @@ private:
     void placeStandings(const GroupControls& group, int index);
     void placeRound(const RoundControls& round, const QRectF& panel);
     void place(ControlId id, const QRectF& rect, qreal fontSize = 11);
+    void centre(ControlId id) { m_placements[static_cast<size_t>(id)].alignment = Qt::AlignCenter; }
 
     std::vector<Placement> m_placements;
 };

@@ -107,7 +107,7 @@ QWidget* BoardView::create(ControlId id)
     case ControlKind::Label: {
         auto* label = new QLabel(parent);
         label->setTextFormat(Qt::PlainText);
-        label->setAlignment(control.parent == NoControl ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+        label->setAlignment(m_layout.placement(id).alignment);
         created = label;
         break;
     }

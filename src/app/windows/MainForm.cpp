@@ -139,14 +139,15 @@ void TMainForm::ChampionMouseMove()
 void TMainForm::onButton(int control)
 {
     const BoardControls& controls = m_main.controls();
+    const ControlId panel = m_main.board().control(control).parent;
     if (control == controls.saveButton)
         SaveButtonClick();
     else if (control == controls.okButton)
         OKButtonClick();
     else if (control == controls.clearAllButton)
         ClearAllButtonClick();
-    else
-        GroupADelButtonClick(m_main.board().control(control).parent);
+    else if (panel != NoControl)
+        GroupADelButtonClick(panel);
 }
 
 void TMainForm::languageApplied()
