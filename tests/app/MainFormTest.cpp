@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,7 +17,9 @@
 #include <QValidator>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -62,6 +65,20 @@ private:
         m_form->show();
         QApplication::setActiveWindow(m_form.get());
         QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    }
+    // The class of the modal window that `trigger` opens, closed again at once.
+    QString modalOpenedBy(const std::function<void()>& trigger)
+    {
+        QString opened;
+        QTimer::singleShot(50, [&opened] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                opened = QString::fromLatin1(dialog->metaObject()->className());
+                dialog->reject();
+            }
+        });
+        trigger();
+        QTest::qWait(100);
+        return opened;
     }
     QColor textColour(const char* name)
     {
@@ -239,28 +256,15 @@ private slots:
     {
         showActive();
         QWidget* champion = child("Champion");
-        QString celebrated;
-        const auto clickChampion = [&] {
-            celebrated.clear();
-            QTimer::singleShot(50, [&] {
-                if (QWidget* modal = QApplication::activeModalWidget()) {
-                    celebrated = modal->windowTitle();
-                    modal->close();
-                }
-            });
-            QTest::mouseClick(champion, Qt::LeftButton);
-            QTest::qWait(100);
-        };
+        const auto clickChampion = [champion] { QTest::mouseClick(champion, Qt::LeftButton); };
         QTest::mouseMove(champion);
         QCOMPARE(champion->cursor().shape(), Qt::ArrowCursor);
-        clickChampion();
-        QCOMPARE(celebrated, QString());
+        QCOMPARE(modalOpenedBy(clickChampion), QString());
 
         board().setText(board().id("Champion"), "Germany");
         QTest::mouseMove(champion, champion->rect().center() + QPoint(2, 0));
         QCOMPARE(champion->cursor().shape(), Qt::PointingHandCursor);
-        clickChampion();
-        QCOMPARE(celebrated, QStringLiteral("Germany!!!!"));
+        QCOMPARE(modalOpenedBy(clickChampion), QStringLiteral("tiplark::TWinnerForm"));
     }
 
     void favouriteStandsOutInBlue()
@@ -354,6 +358,19 @@ private slots:
         h().messages.answers = {DialogResult::Yes};
         child<QAction>("Clear1")->trigger();
         QCOMPARE(edit("GB11")->text(), QString());
+    }
+
+    void menuItemsOpenTheirWindows()
+    {
+        showActive();
+        h().main.preferences().firstRun = false;
+        const std::pair<const char*, const char*> items[] = {
+            {"Schedule1", "tiplark::TScheduleForm"}, {"RankingCriteria1", "tiplark::TStandingsRulesForm"},
+            {"Munich1", "tiplark::TStadiumForm"},    {"Options1", "tiplark::TOptionsForm"},
+            {"About1", "tiplark::TAboutForm"},       {"MakeaDonation1", "tiplark::TDonationForm"},
+        };
+        for (const auto& [item, window] : items)
+            QCOMPARE(modalOpenedBy([this, item] { child<QAction>(item)->trigger(); }), QLatin1String(window));
     }
 
     void linksOpenInTheBrowser()

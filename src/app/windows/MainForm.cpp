@@ -100,12 +100,15 @@ void TMainForm::watchTeamLabels()
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
-    const ControlId id = m_view->controlOf(watched);
-    if (id == NoControl)
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick && type != QEvent::MouseButtonRelease
+        && type != QEvent::MouseMove && type != QEvent::Enter)
         return QMainWindow::eventFilter(watched, event);
+    const ControlId id = m_view->controlOf(watched);
     const bool champion = id == m_main.controls().champion;
-    switch (event->type()) {
+    switch (type) {
     case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
         // The champion may have changed under a resting mouse.
         if (champion)
             ChampionMouseMove();
@@ -117,12 +120,9 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
             && static_cast<QWidget*>(watched)->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint()))
             ChampionClick();
         break;
-    case QEvent::MouseMove:
-    case QEvent::Enter:
+    default:
         if (champion)
             ChampionMouseMove();
-        break;
-    default:
         break;
     }
     return QMainWindow::eventFilter(watched, event);
