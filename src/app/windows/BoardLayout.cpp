@@ -48,6 +48,7 @@ BoardLayout::BoardLayout(const Board& board, const BoardControls& controls)
     place(controls.champion, {712, 626, 289, 36}, 26);
     centre(controls.championHeading);
     centre(controls.champion);
+    emphasise(controls.championHeading);
     // Three buttons share the final's width below the champion, in the
     // order Clear All, Save, Exit.
     const qreal buttonWidth = (289 - 2 * Margin) / 3;
@@ -72,6 +73,8 @@ void BoardLayout::placeGroup(const GroupControls& group, int index)
     place(group.panel, {groupPanelLeft(index), 0, GroupPanelWidth, GroupPanelHeight});
     place(group.heading, {Margin, 3, 80, LineHeight}, HeadingFont);
     place(group.clearButton, {GroupPanelWidth - Margin - ClearButtonSize, 5, ClearButtonSize, ClearButtonSize});
+    emphasise(group.heading);
+    emphasise(group.clearButton);
 
     const qreal labelWidth = GroupPanelWidth - 2 * Margin - BoxWidth - 2;
     for (int m = 0; m < MatchesPerGroup; ++m) {
@@ -88,6 +91,7 @@ void BoardLayout::placeStandings(const GroupControls& group, int index)
     const qreal left = index < 4 ? 16 : 288;
     place(group.standingsPanel, {left, 280 + StandingsPitch * (index % 4), StandingsWidth, StandingsHeight});
     place(group.standingsHeading, {Margin, 2, 96, 17}, HeadingFont);
+    emphasise(group.standingsHeading);
 
     constexpr qreal cellsLeft = 104;
     constexpr qreal cellPitch = 19.5;
@@ -112,6 +116,8 @@ void BoardLayout::placeRound(const RoundControls& round, const QRectF& panel)
     const qreal width = panel.width();
     place(round.heading, {Margin, 3, width - 2 * Margin - ClearButtonSize, LineHeight}, HeadingFont);
     place(round.clearButton, {width - Margin - ClearButtonSize, 5, ClearButtonSize, ClearButtonSize});
+    emphasise(round.heading);
+    emphasise(round.clearButton);
 
     // Columns: team name, score, penalty score under the "Pen." heading.
     const qreal penaltyLeft = width - Margin - BoxWidth;

@@ -3,7 +3,6 @@
 #include "platform/QtMessageService.h"
 #include "tournament/KeyFilter.h"
 
-#include <QApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -34,17 +33,6 @@ QRect scaled(const QRectF& rect, qreal scale, QPointF offset = {})
             static_cast<int>(std::lround(bottomRight.y())) - top};
 }
 
-bool isHeading(const BoardControls& controls, ControlId id)
-{
-    for (const GroupControls& group : controls.groups)
-        if (id == group.heading || id == group.standingsHeading)
-            return true;
-    for (const RoundControls& round : controls.rounds)
-        if (id == round.heading)
-            return true;
-    return id == controls.championHeading;
-}
-
 }  // namespace
 
 BoardView::BoardView(Board& board, const BoardControls& controls, QWidget* parent)
@@ -60,8 +48,6 @@ BoardView::BoardView(Board& board, const BoardControls& controls, QWidget* paren
         m_widgets[static_cast<size_t>(id)] = create(id);
     for (ControlId id = 0; id < board.size(); ++id) {
         QWidget* w = widget(id);
-        if (isHeading(controls, id))
-            w->setProperty("heading", true);
         const QString name = m_names.nameOf(id);
         if (!name.isEmpty())
             w->setAccessibleName(name);
@@ -222,8 +208,7 @@ void BoardView::applyFont(ControlId id)
     QWidget* w = widget(id);
     QFont font = w->font();
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(m_layout.placement(id).fontSize * m_scale))));
-    font.setBold(m_board.control(id).bold || w->property("heading").toBool()
-                 || (m_board.control(id).kind == ControlKind::Button && m_board.control(id).parent != NoControl));
+    font.setBold(m_board.control(id).bold || m_layout.placement(id).emphasised);
     w->setFont(font);
 }
 
