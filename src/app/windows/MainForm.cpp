@@ -29,7 +29,6 @@ namespace tiplark {
 TMainForm::TMainForm(MainBoard& main, BrowserLauncher& browser, const std::string& programFolder, QWidget* parent)
     : QMainWindow(parent)
     , m_main(main)
-    , m_browser(browser)
     , m_predictionsPath(predictionsFilePath(programFolder))
     , m_view(new BoardView(main.board(), main.controls()))
     , m_menu(new MainMenu(menuBar()))
@@ -239,17 +238,17 @@ void TMainForm::RankingCriteria1Click()
 
 void TMainForm::VenueFormSetup(int venue)
 {
-    showVenueWindow(this, m_main, venue, m_browser);
+    showVenueWindow(this, m_main.language(), venue, m_links);
 }
 
 void TMainForm::About1Click()
 {
-    showAboutWindow(this, m_main, m_browser);
+    showAboutWindow(this, m_main.language(), m_links);
 }
 
 void TMainForm::MakeaDonation1Click()
 {
-    showDonationWindow(this, m_main, m_browser);
+    showDonationWindow(this, m_main.language(), m_links);
 }
 
 void TMainForm::ChampionClick()

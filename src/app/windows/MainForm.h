@@ -67,7 +67,6 @@ private:
     void watchTeamLabels();
 
     MainBoard& m_main;
-    BrowserLauncher& m_browser;
     std::string m_predictionsPath;
     BoardView* m_view;
     MainMenu* m_menu;
