@@ -151,10 +151,10 @@ void Knockout::setThirdPlace(int semi)
     const Slot slot{third.label[semi], third.score[semi]};
     const int side = winner(semiFinal);
     if (side == NoWinner) {
-        DisableNextRound(slot);
+        DisableThirdPlace(slot);
         return;
     }
-    EnableNextRound(slot);
+    EnableThirdPlace(slot);
     m_board.setText(slot.label, m_board.text(semiFinal.label[1 - side]));
 }
 

@@ -58,6 +58,9 @@ private:
     void ShowPenalties(const MatchControls& match, bool shown);
     void ClearPenalties(const MatchControls& match);
     void setThirdPlace(int semi);
+    // A third-place slot opens and fills like a slot of the next round.
+    void EnableThirdPlace(Slot slot) { EnableNextRound(slot); }
+    void DisableThirdPlace(Slot slot) { DisableNextRound(slot); }
 
     // The final and the third place show their penalty mode by their "Pen." label.
     void SetFinalPenalties(bool on) { setPenaltyMode(Round::Final, on); }
