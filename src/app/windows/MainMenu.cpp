@@ -1,33 +1,27 @@
 #include "windows/MainMenu.h"
 
 #include "i18n/Language.h"
+#include "i18n/LanguageTables.h"
+#include "platform/AssetLocator.h"
 #include "tournament/TournamentData.h"
+#include "venues/VenueTable.h"
+#include "venues/WebLinkTable.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 
-#include <array>
 #include <stdexcept>
 #include <string>
 
 namespace tiplark {
 namespace {
 
-constexpr int FirstVenueTag = 100;
-constexpr std::array<const char*, 12> Cities = {
-    "Berlin", "Cologne", "Dortmund", "Frankfurt", "Gelsenkirchen", "Hamburg",
-    "Hanover", "Kaiserslautern", "Leipzig", "Munich", "Nuremberg", "Stuttgart"};
-
-// Federation items by team number 1..32.
-constexpr std::array<const char*, TeamCount> TeamItems = {
-    "ANGOLA1", "Argentina1", "Australia1", "Brazil1", "CostaRica1", "Croatia1", "CzechRepublic1", "Ecuador1",
-    "England1", "France1", "Germany1", "Ghana1", "Iran1", "Italy1", "IvoryCoast1", "Japan1",
-    "KoreaRepublic1", "Mexico1", "Netherlands1", "Paraguay1", "Poland1", "Portugal1", "SaudiArabia1", "Serbia1",
-    "Spain1", "Sweeden1", "Switzerland1", "Togo1", "Trinidad1", "Tunisia1", "Ukraine1", "Usa1"};
-
-// Angola's federation has no page to open.
-constexpr int TeamWithoutSite = 1;
+// The design-time caption of an item whose caption follows the language.
+const char* englishText(const char* key)
+{
+    return languageText(LanguageEnglish, key).c_str();
+}
 
 }  // namespace
 
@@ -35,6 +29,7 @@ MainMenu::MainMenu(QMenuBar* bar)
     : QObject(bar)
     , m_bar(bar)
 {
+    const AssetLocator assets;
     QMenu* file = addMenu(bar, nullptr, "File1", "menu.file", "&File");
     addAction(file, "Clear1", "menu.clear", "&Clear");
     addAction(file, "Save1", "menu.save", "&Save");
@@ -46,26 +41,39 @@ MainMenu::MainMenu(QMenuBar* bar)
     addAction(view, "Schedule1", "menu.schedule", "&Game Schedule");
     addAction(view, "RankingCriteria1", "menu.rankingCriteria", "Ranking &Criteria");
     QMenu* stadiums = addMenu(nullptr, view, "Stadiums1", "menu.stadiums", "S&tadiums");
-    for (size_t i = 0; i < Cities.size(); ++i) {
-        QAction* city = stadiums->addAction(QString::fromLatin1(Cities[i]));
-        city->setObjectName(QString::fromLatin1(Cities[i]) + QLatin1Char('1'));
-        city->setData(FirstVenueTag + static_cast<int>(i));
+    for (const VenueInfo& venue : venues()) {
+        QAction* city = addAction(stadiums, venue.menuItem, venue.cityKey, englishText(venue.cityKey));
+        city->setData(venue.number);
         m_cities.push_back(city);
     }
 
     addAction(bar, "Options1", "menu.options", "O&ptions");
 
+    // The organiser's items: FIFA1 on the menu itself, the other three under
+    // the tournament-site submenu.
     QMenu* internet = addMenu(bar, nullptr, "Internet1", "menu.internetLinks", "&Internet Links");
-    addLink(internet, "FIFA1", "menu.fifaSite", "F&IFA Official Site", 50);
-    QMenu* worldCup = addMenu(nullptr, internet, "WorldCup1", "menu.worldCupSite", "2006 FIFA &World Cup Germany");
-    addLink(worldCup, "OfficialSite1", "menu.officialSite", "Offi&cial Site", 51);
-    addLink(worldCup, "Rules1", "menu.regulations", "Re&gulations", 52);
-    addLink(worldCup, "OrganizingCommittee1", "menu.organizingCommittee", "&Organizing Committee", 53);
+    QMenu* worldCup = nullptr;
+    for (const OrganizerLink& link : organizerLinks()) {
+        QMenu* parent = internet;
+        if (link.tag != organizerLinks().front().tag) {
+            if (!worldCup) {
+                worldCup = addMenu(nullptr, internet, "WorldCup1", "menu.worldCupSite", "2006 FIFA &World Cup Germany");
+                worldCup->menuAction()->setIcon(assets.picture(QString::fromLatin1(WorldCupSitePicture)));
+            }
+            parent = worldCup;
+        }
+        QAction* item = addLink(parent, link.menuItem, link.captionKey, englishText(link.captionKey), link.tag);
+        if (link.picture)
+            item->setIcon(assets.picture(QString::fromLatin1(link.picture)));
+    }
     QMenu* federations = addMenu(nullptr, internet, "OfficialFootballSites1", "menu.federationSites",
                                  "Official Footba&ll Federations Sites");
-    for (int team = 1; team <= TeamCount; ++team) {
-        QAction* item = addLink(federations, TeamItems[static_cast<size_t>(team - 1)], nullptr, englishTeamName(team), team);
-        item->setEnabled(team != TeamWithoutSite);
+    federations->menuAction()->setIcon(assets.picture(QString::fromLatin1(FederationSitesPicture)));
+    for (const FederationLink& link : federationLinks()) {
+        QAction* item = addLink(federations, link.menuItem, nullptr, englishTeamName(link.tag), link.tag);
+        item->setIcon(assets.picture(QString::fromLatin1(link.picture)));
+        // Angola's federation has no page to open.
+        item->setEnabled(link.address != nullptr);
         m_teams.push_back(item);
     }
 
@@ -112,10 +120,8 @@ void MainMenu::applyLanguage(const Language& language)
 {
     for (const Captioned& item : m_captioned)
         item.action->setText(QString::fromStdString(language.text(item.key)));
-    for (size_t i = 0; i < m_cities.size(); ++i)
-        m_cities[i]->setText(QString::fromStdString(language.text(std::string("city.") + Cities[i])));
-    for (int team = 1; team <= TeamCount; ++team)
-        m_teams[static_cast<size_t>(team - 1)]->setText(QString::fromStdString(language.teamName(team)));
+    for (size_t i = 0; i < m_teams.size(); ++i)
+        m_teams[i]->setText(QString::fromStdString(language.teamName(federationLinks()[i].tag)));
 }
 
 }  // namespace tiplark

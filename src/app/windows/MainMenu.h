@@ -29,7 +29,7 @@ public:
     // FIFA1, OfficialSite1, Rules1, OrganizingCommittee1 and the 32 team items.
     const std::vector<QAction*>& linkActions() const { return m_links; }
 
-    // Captions from the current language's texts, city names and team names.
+    // Captions from the current language's texts (city names among them) and team names.
     void applyLanguage(const Language& language);
 
 private:
