@@ -1,3 +1,4 @@
+#include "platform/AssetLocator.h"
 #include "platform/LocaleDateTimeFormat.h"
 #include "platform/ProgramFolder.h"
 #include "platform/QtBrowserLauncher.h"
@@ -7,12 +8,14 @@
 #include "windows/MainForm.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QScreen>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tiplark - Germany"));
+    QApplication::setWindowIcon(QIcon(tiplark::AssetLocator().picture(QStringLiteral("tiplark.png"))));
 
     tiplark::QtMessageService messages;
     tiplark::QtCursorService cursor;
