@@ -1,0 +1,25 @@
+#include "storage/ExitPrompt.h"
+
+#include "platform/Trace.h"
+#include "storage/PredictionsFile.h"
+#include "tournament/MainBoard.h"
+
+namespace tiplark {
+
+bool FormClose(MainBoard& main, const std::string& path)
+{
+    switch (main.services().messages.askYesNoCancel(main.language().text("msg.saveBeforeExit"))) {
+    case DialogResult::Yes:
+        if (!SaveAll(main, path))
+            return false;
+        EndTrace();
+        return true;
+    case DialogResult::No:
+        EndTrace();
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace tiplark
