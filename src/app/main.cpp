@@ -1,7 +1,27 @@
+#include "platform/LocaleDateTimeFormat.h"
+#include "platform/ProgramFolder.h"
+#include "platform/QtBrowserLauncher.h"
+#include "platform/QtCursorService.h"
+#include "platform/QtMessageService.h"
+#include "tournament/MainBoard.h"
+#include "windows/MainForm.h"
+
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Tiplark - Germany"));
+
+    tiplark::QtMessageService messages;
+    tiplark::QtCursorService cursor;
+    tiplark::LocaleDateTimeFormat dates;
+    tiplark::QtBrowserLauncher browser;
+    tiplark::MainBoard board(tiplark::Services{messages, cursor, dates});
+
+    tiplark::TMainForm form(board, browser, tiplark::programFolder());
+    messages.setParentWindow(&form);
+    form.FormCreate();
+    form.showMaximized();
+    return QApplication::exec();
 }

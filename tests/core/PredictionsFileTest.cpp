@@ -15,6 +15,7 @@
 #include <cmath>
 #include <filesystem>
 #include <memory>
+#include <set>
 
 namespace tiplark {
 namespace {
@@ -274,17 +275,29 @@ TEST_F(PredictionsFileTest, LoadedCompleteFileSavesBackIdentically)
 
 TEST_F(PredictionsFileTest, SetsScoreBoxesBeforePenaltyBoxes)
 {
-    // Record the order in which edit boxes receive text while loading.
+    // Record the order in which score and penalty boxes receive text while loading.
     struct Recorder : BoardObserver {
-        explicit Recorder(const Board& board) : board(board) {}
+        explicit Recorder(const Board& board, const BoardControls& controls) : board(board)
+        {
+            for (const GroupControls& group : controls.groups)
+                for (const auto& match : group.score)
+                    boxes.insert(match.begin(), match.end());
+            for (const RoundControls& round : controls.rounds) {
+                for (const MatchControls& match : round.matches) {
+                    boxes.insert(match.score.begin(), match.score.end());
+                    boxes.insert(match.penalty.begin(), match.penalty.end());
+                }
+            }
+        }
         void controlChanged(ControlId id, ControlProperty property) override
         {
-            if (property == ControlProperty::Text && board.control(id).kind == ControlKind::Edit && !board.text(id).empty())
+            if (property == ControlProperty::Text && boxes.count(id) && !board.text(id).empty())
                 names.push_back(board.control(id).name);
         }
         const Board& board;
+        std::set<ControlId> boxes;
         std::vector<std::string> names;
-    } recorder(m_board.board());
+    } recorder(m_board.board(), m_board.main.controls());
     m_board.board().addObserver(&recorder);
     load(m_board, testData("predictions/complete-board.ini"));
     m_board.board().removeObserver(&recorder);
@@ -449,15 +462,23 @@ void typeCompleteBoard(BoardHarness& h)
     }
 }
 
-// Saved and loaded into a fresh board, a complete prediction must show the
-// same texts and the same visible penalty boxes everywhere.
+// Saved and loaded into a fresh board, a complete prediction must rebuild the
+// same tables, bracket and champion, and show the same texts and visible
+// penalty boxes everywhere, also in a language other than the board's design
+// language.
 TEST_F(PredictionsFileTest, CompleteBoardSurvivesSaveAndLoad)
 {
+    writeBytes(path(), "[PREFERENCES]\nLanguage=2\nFirstTime=0\n");
+    load(m_board, path());
     typeCompleteBoard(m_board);
+    ASSERT_NE(m_board.text("Champion"), Placeholder);
     ASSERT_TRUE(SaveAll(m_board.main, path()));
 
     BoardHarness fresh;
     load(fresh, path());
+    EXPECT_EQ(fresh.text("Champion"), m_board.text("Champion"));
+    for (int group = 0; group < GroupCount; ++group)
+        EXPECT_EQ(fresh.main.groupStage().table(group), m_board.main.groupStage().table(group)) << group;
     const Board& before = m_board.board();
     const Board& after = fresh.board();
     ASSERT_EQ(before.size(), after.size());
@@ -466,6 +487,8 @@ TEST_F(PredictionsFileTest, CompleteBoardSurvivesSaveAndLoad)
         EXPECT_EQ(after.control(id).visible, before.control(id).visible) << before.control(id).name;
     }
     EXPECT_EQ(fresh.text("Third11pk"), "5");
+    EXPECT_TRUE(fresh.board().control("Third11pk").visible);
+    EXPECT_TRUE(fresh.messages.errors.empty());
 }
 
 // ---------------------------------------------------------------- location

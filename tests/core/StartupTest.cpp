@@ -2,6 +2,7 @@
 
 #include "RecordingServices.h"
 #include "TemporaryFolder.h"
+#include "i18n/OptionsModel.h"
 #include "platform/Trace.h"
 #include "storage/PredictionsFile.h"
 
@@ -49,15 +50,26 @@ TEST_F(StartupTest, FileWithoutFirstTimeNoIsAFirstRun)
     }
 }
 
-TEST_F(StartupTest, SavedFirstRunStartsNormallyNextTime)
+TEST_F(StartupTest, FirstRunChoiceIsSavedAndTheNextStartIsNormal)
 {
-    // The options dialog's OK stores the preferences and saves.
+    // The user picks Spanish and a time zone in the first-run options dialog.
     ReadAll(m_board.main, path(), [&] {
-        m_board.main.preferences().languageIndex = 1;
-        m_board.main.preferences().zoneShift = -0.25;
-        ASSERT_TRUE(SaveAll(m_board.main, path()));
+        OptionsModel options(m_board.main, [&] { return SaveAll(m_board.main, path()); });
+        options.FormShow();
+        options.setLanguageSelection(1);
+        options.LangCBChange();
+        options.setTimeZoneSelection(7);
+        ASSERT_TRUE(options.OKButtonClick());
     });
+    EXPECT_EQ(m_board.text("GAName3"), "Alemania");
+    EXPECT_EQ(m_board.text("Final811Lbl"), "Costa Rica");
+    EXPECT_EQ(m_board.text("GA11"), "");
+    EXPECT_FALSE(m_board.main.preferences().teamNamesPending);
+    EXPECT_EQ(readBytes(path()).find("FirstTime=0\n"), readBytes(path()).find("FirstTime="));
 
+    // Leaving with No and starting again loads that file without the dialog.
+    m_board.messages.answers.push_back(DialogResult::No);
+    ASSERT_TRUE(FormClose(m_board.main, path()));
     BoardHarness next;
     int dialogs = 0;
     ReadAll(next.main, path(), [&] { ++dialogs; });
@@ -65,23 +77,31 @@ TEST_F(StartupTest, SavedFirstRunStartsNormallyNextTime)
     EXPECT_FALSE(next.main.preferences().firstRun);
     EXPECT_EQ(next.main.preferences().languageIndex, 1);
     EXPECT_EQ(next.main.preferences().zoneShift, -0.25);
+    EXPECT_EQ(next.text("GAName3"), "Alemania");
 }
 
 TEST_F(StartupTest, NormalStartReadsPreferencesAndScores)
 {
     writeBytes(path(), "[PREFERENCES]\nLanguage=1\nFavorite=11\nTimeZone=-0.25\nGMT=x35\nDaylight=0.0416666666666667\n"
-                       "FirstTime=0\n[GROUP A]\nGame1=2-0\n");
+                       "FirstTime=0\n[GROUP A]\nGame1=0-2\n");
     bool dialog = false;
     ReadAll(m_board.main, path(), [&] { dialog = true; });
     EXPECT_FALSE(dialog);
     const Preferences& p = m_board.main.preferences();
     EXPECT_FALSE(p.firstRun);
+    EXPECT_FALSE(p.teamNamesPending);
     EXPECT_EQ(p.languageIndex, 1);
     EXPECT_EQ(p.favoriteIndex, 11);
     EXPECT_EQ(p.zoneShift, -0.25);
     EXPECT_NEAR(p.daylightShift, 1.0 / 24, 1e-15);
-    EXPECT_EQ(m_board.text("GA11"), "2");
-    EXPECT_EQ(m_board.text("GA12"), "0");
+    EXPECT_EQ(m_board.text("GA11"), "0");
+    EXPECT_EQ(m_board.text("GA12"), "2");
+    // Costa Rica beat Germany: the table and the round of 16 are rebuilt, and
+    // every team label is in Spanish, including those still in design state.
+    EXPECT_EQ(m_board.text("GAName1"), "Costa Rica");
+    EXPECT_EQ(m_board.text("Final811Lbl"), "Costa Rica");
+    EXPECT_EQ(m_board.text("Final831Lbl"), "Inglaterra");
+    EXPECT_EQ(m_board.main.language().favoriteName(), "Alemania");
 }
 
 class ExitTest : public StartupTest {
@@ -94,8 +114,13 @@ TEST_F(ExitTest, AsksInTheCurrentLanguage)
 {
     answer(DialogResult::Cancel);
     FormClose(m_board.main, path());
-    ASSERT_EQ(m_board.messages.questions.size(), 1u);
-    EXPECT_EQ(m_board.messages.questions[0], m_board.main.language().text("msg.saveBeforeExit"));
+    m_board.main.preferences().languageIndex = 2;
+    m_board.main.ApplyLanguage();
+    answer(DialogResult::Cancel);
+    FormClose(m_board.main, path());
+    ASSERT_EQ(m_board.messages.questions.size(), 2u);
+    EXPECT_EQ(m_board.messages.questions[0].rfind("Do you want to save the data before exiting?\r\r", 0), 0u);
+    EXPECT_EQ(m_board.messages.questions[1].rfind("Voulez-vous sauvegarder les données avant de quitter?", 0), 0u);
 }
 
 TEST_F(ExitTest, YesSavesAndCloses)

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/DateTime.h"
+
+#include <QLocale>
+
+namespace tiplark {
+
+// Weekday names and the short date and time formats of the user's regional
+// settings, whatever the program's language.
+class LocaleDateTimeFormat : public DateTimeFormat {
+public:
+    explicit LocaleDateTimeFormat(QLocale locale = QLocale::system());
+
+    std::string longWeekday(const CivilDateTime& moment) const override;
+    std::string shortDate(const CivilDateTime& moment) const override;
+    std::string shortTime(const CivilDateTime& moment) const override;
+
+private:
+    QLocale m_locale;
+};
+
+}  // namespace tiplark

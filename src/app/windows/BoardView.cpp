@@ -1,0 +1,296 @@
+#include "windows/BoardView.h"
+
+#include "platform/QtMessageService.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tiplark {
+namespace {
+
+const QColor FavouriteBlue(0, 0, 255);
+const QColor PressedRed(255, 0, 0);
+
+// The smallest scale before the board scrolls instead of shrinking further.
+constexpr qreal MinimumScale = 0.8;
+
+QRect scaled(const QRectF& rect, qreal scale, QPointF offset = {})
+{
+    // Round the edges rather than the size so that neighbours keep equal gaps.
+    const QPointF topLeft = rect.topLeft() * scale + offset;
+    const QPointF bottomRight = rect.bottomRight() * scale + offset;
+    const int left = static_cast<int>(std::lround(topLeft.x()));
+    const int top = static_cast<int>(std::lround(topLeft.y()));
+    return {left, top, static_cast<int>(std::lround(bottomRight.x())) - left,
+            static_cast<int>(std::lround(bottomRight.y())) - top};
+}
+
+bool isHeading(const BoardControls& controls, ControlId id)
+{
+    for (const GroupControls& group : controls.groups)
+        if (id == group.heading || id == group.standingsHeading)
+            return true;
+    for (const RoundControls& round : controls.rounds)
+        if (id == round.heading)
+            return true;
+    return id == controls.championHeading;
+}
+
+}  // namespace
+
+BoardView::BoardView(Board& board, const BoardControls& controls, QWidget* parent)
+    : QWidget(parent)
+    , m_board(board)
+    , m_layout(board, controls)
+    , m_names(board, controls)
+    , m_widgets(static_cast<size_t>(board.size()), nullptr)
+{
+    setObjectName(QStringLiteral("Board"));
+    // Panels come before the controls on them, so parents always exist.
+    for (ControlId id = 0; id < board.size(); ++id)
+        m_widgets[static_cast<size_t>(id)] = create(id);
+    for (ControlId id = 0; id < board.size(); ++id) {
+        QWidget* w = widget(id);
+        if (isHeading(controls, id))
+            w->setProperty("heading", true);
+        const QString name = m_names.nameOf(id);
+        if (!name.isEmpty())
+            w->setAccessibleName(name);
+        w->setToolTip(displayText(board.control(id).hint));
+        w->setVisible(board.control(id).visible);
+        w->setEnabled(board.control(id).enabled);
+        applyFont(id);
+        applyColour(id);
+    }
+    setFocusOrder(controls);
+    m_board.addObserver(this);
+    arrange();
+}
+
+BoardView::~BoardView()
+{
+    m_board.removeObserver(this);
+}
+
+ControlId BoardView::controlOf(const QObject* object) const
+{
+    const auto it = std::find(m_widgets.begin(), m_widgets.end(), object);
+    return it == m_widgets.end() ? NoControl : static_cast<ControlId>(it - m_widgets.begin());
+}
+
+QWidget* BoardView::create(ControlId id)
+{
+    const Control& control = m_board.control(id);
+    QWidget* parent = control.parent == NoControl ? this : widget(control.parent);
+    QWidget* created = nullptr;
+    switch (control.kind) {
+    case ControlKind::Panel: {
+        auto* panel = new QFrame(parent);
+        // An empty panel only keeps distance between its neighbours.
+        if (!m_board.children(id).empty())
+            styleCard(panel);
+        created = panel;
+        break;
+    }
+    case ControlKind::Edit:
+        created = createEdit(id, parent);
+        break;
+    case ControlKind::Label: {
+        auto* label = new QLabel(parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(control.parent == NoControl ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+        created = label;
+        break;
+    }
+    case ControlKind::Button: {
+        auto* button = new QPushButton(parent);
+        connect(button, &QPushButton::clicked, this, [this, id] { emit buttonClicked(id); });
+        // Only the command buttons on the window take keyboard focus; the
+        // small clear buttons on the panels are for the mouse.
+        if (control.parent != NoControl)
+            button->setFocusPolicy(Qt::NoFocus);
+        created = button;
+        break;
+    }
+    }
+    created->setObjectName(QString::fromStdString(control.name));
+    m_widgets[static_cast<size_t>(id)] = created;
+    applyText(id);
+    return created;
+}
+
+QWidget* BoardView::createEdit(ControlId id, QWidget* parent)
+{
+    const Control& control = m_board.control(id);
+    auto* edit = new QLineEdit(parent);
+    edit->setAlignment(Qt::AlignCenter);
+    if (control.readOnly) {
+        // Table cells: computed texts (a goal difference may be "-10"),
+        // reachable by mouse for copying but not by Tab.
+        edit->setReadOnly(true);
+        edit->setFrame(false);
+        edit->setFocusPolicy(control.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+        return edit;
+    }
+    if (control.maxLength > 0)
+        edit->setMaxLength(control.maxLength);
+    // The validator guards every way in: typing, pasting, dropping.
+    static const QRegularExpression scoreText(QStringLiteral("^[0-9]{0,2}$"));
+    edit->setValidator(new QRegularExpressionValidator(scoreText, edit));
+    connect(edit, &QLineEdit::textEdited, this,
+            [this, id](const QString& text) { m_board.setText(id, text.toStdString()); });
+    return edit;
+}
+
+void BoardView::styleCard(QWidget* panel)
+{
+    auto* frame = static_cast<QFrame*>(panel);
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setAutoFillBackground(true);
+    QPalette palette = frame->palette();
+    palette.setColor(QPalette::Window, palette.color(QPalette::Base));
+    frame->setPalette(palette);
+}
+
+void BoardView::controlChanged(ControlId id, ControlProperty property)
+{
+    QWidget* w = widget(id);
+    switch (property) {
+    case ControlProperty::Text:
+        applyText(id);
+        refreshAccessibleNames(id);
+        break;
+    case ControlProperty::Hint:
+        w->setToolTip(displayText(m_board.control(id).hint));
+        break;
+    case ControlProperty::Visible:
+        w->setVisible(m_board.control(id).visible);
+        break;
+    case ControlProperty::Enabled:
+        w->setEnabled(m_board.control(id).enabled);
+        break;
+    case ControlProperty::Bold:
+        applyFont(id);
+        break;
+    case ControlProperty::Colour:
+        applyColour(id);
+        break;
+    }
+}
+
+void BoardView::applyText(ControlId id)
+{
+    const QString text = QString::fromStdString(m_board.text(id));
+    QWidget* w = widget(id);
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        // The user's own edit comes back here already in place; leave the
+        // cursor where it is.
+        if (edit->text() != text)
+            edit->setText(text);
+    } else if (auto* label = qobject_cast<QLabel*>(w)) {
+        label->setText(text);
+    } else if (auto* button = qobject_cast<QPushButton*>(w)) {
+        button->setText(text);
+    }
+}
+
+void BoardView::applyFont(ControlId id)
+{
+    QWidget* w = widget(id);
+    QFont font = w->font();
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(m_layout.placement(id).fontSize * m_scale))));
+    font.setBold(m_board.control(id).bold || w->property("heading").toBool()
+                 || (m_board.control(id).kind == ControlKind::Button && m_board.control(id).parent != NoControl));
+    w->setFont(font);
+}
+
+void BoardView::applyColour(ControlId id)
+{
+    QWidget* w = widget(id);
+    const QPalette::ColorRole role = qobject_cast<QLineEdit*>(w) ? QPalette::Text : QPalette::WindowText;
+    QPalette palette = w->palette();
+    const QPalette inherited = w->parentWidget()->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        switch (m_board.control(id).colour) {
+        case TextColour::Blue:
+            palette.setColor(group, role, FavouriteBlue);
+            break;
+        case TextColour::Red:
+            palette.setColor(group, role, PressedRed);
+            break;
+        case TextColour::Default:
+            palette.setColor(group, role, inherited.color(group, role));
+            break;
+        }
+    }
+    w->setPalette(palette);
+}
+
+void BoardView::refreshAccessibleNames(ControlId id)
+{
+    for (const ControlId dependent : m_names.dependents(id))
+        widget(dependent)->setAccessibleName(m_names.nameOf(dependent));
+}
+
+void BoardView::setFocusOrder(const BoardControls& controls)
+{
+    std::vector<QWidget*> order;
+    for (const GroupControls& group : controls.groups)
+        for (const auto& match : group.score)
+            for (const ControlId box : match)
+                order.push_back(widget(box));
+    for (const RoundControls& round : controls.rounds) {
+        for (const MatchControls& match : round.matches) {
+            for (const ControlId box : match.score)
+                order.push_back(widget(box));
+            for (const ControlId box : match.penalty)
+                order.push_back(widget(box));
+        }
+    }
+    for (const ControlId button : {controls.saveButton, controls.okButton, controls.clearAllButton})
+        order.push_back(widget(button));
+    for (size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+QSize BoardView::sizeHint() const
+{
+    return BoardLayout::canvas().size().toSize();
+}
+
+QSize BoardView::minimumSizeHint() const
+{
+    return (BoardLayout::canvas().size() * MinimumScale).toSize();
+}
+
+void BoardView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    arrange();
+}
+
+void BoardView::arrange()
+{
+    const QRectF canvas = BoardLayout::canvas();
+    const qreal scale = std::max(MinimumScale, std::min(width() / canvas.width(), height() / canvas.height()));
+    // Centre the board in whatever room is left over.
+    const QPointF offset(std::max<qreal>(0, (width() - canvas.width() * scale) / 2) - canvas.left() * scale,
+                         std::max<qreal>(0, (height() - canvas.height() * scale) / 2) - canvas.top() * scale);
+    const bool rescaled = !qFuzzyCompare(scale, m_scale);
+    m_scale = scale;
+    for (ControlId id = 0; id < m_board.size(); ++id) {
+        const bool onWindow = m_board.control(id).parent == NoControl;
+        widget(id)->setGeometry(scaled(m_layout.placement(id).rect, scale, onWindow ? offset : QPointF()));
+        if (rescaled)
+            applyFont(id);
+    }
+}
+
+}  // namespace tiplark

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/AssetLocator.h"
+#include "venues/WebLinkLauncher.h"
+
+#include <QDialog>
+
+namespace tiplark {
+
+class Language;
+class MainBoard;
+
+// Asks for a donation; its two payment-service pictures open the donation page.
+class TDonationForm : public QDialog {
+    Q_OBJECT
+public:
+    TDonationForm(QWidget* parent, const Language& language, WebLinkLauncher& links, const AssetLocator& assets);
+};
+
+// MakeaDonation1Click: shows the window modally.
+void showDonationWindow(QWidget* parent, MainBoard& main, BrowserLauncher& browser);
+
+}  // namespace tiplark

@@ -1,0 +1,234 @@
+#include "windows/MainForm.h"
+
+#include "platform/Trace.h"
+#include "report/ScheduleLines.h"
+#include "report/TextLookup.h"
+#include "storage/ExitPrompt.h"
+#include "storage/PredictionsFile.h"
+#include "storage/PredictionsLocation.h"
+#include "tournament/MainBoard.h"
+#include "venues/Celebration.h"
+#include "windows/BoardView.h"
+#include "windows/MainMenu.h"
+#include "windows/OptionsForm.h"
+#include "windows/ScheduleForm.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScrollArea>
+
+namespace tiplark {
+
+TMainForm::TMainForm(MainBoard& main, BrowserLauncher& browser, const std::string& programFolder, QWidget* parent)
+    : QMainWindow(parent)
+    , m_main(main)
+    , m_predictionsPath(predictionsFilePath(programFolder))
+    , m_view(new BoardView(main.board(), main.controls()))
+    , m_menu(new MainMenu(menuBar()))
+    , m_links(browser, main.services().messages, main.services().cursor)
+    , m_reportDialogs(this)
+    , m_report(m_reportDialogs, main.services().messages, QString::fromStdString(programFolder))
+{
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("Tiplark - Germany"));
+
+    // Below the board's smallest scale the window scrolls.
+    auto* scroller = new QScrollArea;
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(m_view);
+    setCentralWidget(scroller);
+
+    connect(m_view, &BoardView::buttonClicked, this, &TMainForm::onButton);
+    connectMenu();
+    watchTeamLabels();
+    m_main.setLanguageListener([this] { languageApplied(); });
+    m_view->widget(main.controls().groups[0].score[0][0])->setFocus();
+}
+
+TMainForm::~TMainForm()
+{
+    m_main.setLanguageListener({});
+}
+
+void TMainForm::connectMenu()
+{
+    const auto on = [this](const char* item, void (TMainForm::*slot)()) {
+        connect(m_menu->action(item), &QAction::triggered, this, slot);
+    };
+    on("Clear1", &TMainForm::ClearAllButtonClick);
+    on("Save1", &TMainForm::SaveButtonClick);
+    on("Report1", &TMainForm::Report1Click);
+    on("Exit1", &TMainForm::OKButtonClick);
+    on("Schedule1", &TMainForm::Schedule1Click);
+    on("RankingCriteria1", &TMainForm::RankingCriteria1Click);
+    on("Options1", &TMainForm::Options1Click);
+    on("About1", &TMainForm::About1Click);
+    on("MakeaDonation1", &TMainForm::MakeaDonation1Click);
+    for (QAction* city : m_menu->cityActions())
+        connect(city, &QAction::triggered, this, [this, city] { VenueFormSetup(city->data().toInt()); });
+    for (QAction* link : m_menu->linkActions())
+        connect(link, &QAction::triggered, this, [this, link] { CountryWebLink(link->data().toInt()); });
+}
+
+void TMainForm::watchTeamLabels()
+{
+    const BoardControls& controls = m_main.controls();
+    const auto watch = [this](ControlId id) { m_view->widget(id)->installEventFilter(this); };
+    for (const GroupControls& group : controls.groups) {
+        for (const auto& match : group.label)
+            for (const ControlId label : match)
+                watch(label);
+        for (const ControlId name : group.name)
+            watch(name);
+    }
+    for (const RoundControls& round : controls.rounds)
+        for (const MatchControls& match : round.matches)
+            for (const ControlId label : match.label)
+                watch(label);
+    watch(controls.champion);
+    m_view->widget(controls.champion)->setMouseTracking(true);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    const ControlId id = m_view->controlOf(watched);
+    if (id == NoControl)
+        return QMainWindow::eventFilter(watched, event);
+    const bool champion = id == m_main.controls().champion;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        // The champion may have changed under a resting mouse.
+        if (champion)
+            ChampionMouseMove();
+        m_main.highlighter().GAName1MouseDown(id);
+        break;
+    case QEvent::MouseButtonRelease:
+        m_main.highlighter().GAName1MouseUp(id);
+        if (champion && m_championClickable
+            && static_cast<QWidget*>(watched)->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint()))
+            ChampionClick();
+        break;
+    case QEvent::MouseMove:
+    case QEvent::Enter:
+        if (champion)
+            ChampionMouseMove();
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::ChampionMouseMove()
+{
+    // A click means something only once the final has a winner.
+    const ControlId champion = m_main.controls().champion;
+    m_championClickable = isChampionDecided(m_main.board().text(champion));
+    m_view->widget(champion)->setCursor(m_championClickable ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+void TMainForm::onButton(int control)
+{
+    const BoardControls& controls = m_main.controls();
+    if (control == controls.saveButton)
+        SaveButtonClick();
+    else if (control == controls.okButton)
+        OKButtonClick();
+    else if (control == controls.clearAllButton)
+        ClearAllButtonClick();
+    else
+        GroupADelButtonClick(m_main.board().control(control).parent);
+}
+
+void TMainForm::languageApplied()
+{
+    const Language& language = m_main.language();
+    m_menu->applyLanguage(language);
+    setWindowTitle(QString::fromStdString(m_main.caption()));
+}
+
+void TMainForm::OKButtonClick()
+{
+    close();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    if (FormClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool TMainForm::FormClose()
+{
+    return tiplark::FormClose(m_main, m_predictionsPath);
+}
+
+void TMainForm::FormCreate()
+{
+    StartTrace();
+    // Qt hides a tool-tip after ten seconds already, the pause the match
+    // hints need to be read.
+    ReadAll(m_main, m_predictionsPath, [this] {
+        TOptionsForm options(m_main, [this] { return save(); }, this);
+        options.exec();
+    });
+    m_main.ApplyLanguage();
+}
+
+bool TMainForm::save()
+{
+    return SaveAll(m_main, m_predictionsPath);
+}
+
+void TMainForm::SaveButtonClick()
+{
+    save();
+}
+
+void TMainForm::ClearAllButtonClick()
+{
+    m_main.clearing().ClearAllButtonClick();
+}
+
+void TMainForm::GroupADelButtonClick(ControlId panel)
+{
+    m_main.clearing().GroupADelButtonClick(panel);
+}
+
+void TMainForm::Report1Click()
+{
+    m_report.Report1Click(m_main.preferences().languageIndex, boardTexts(m_main.board()));
+}
+
+void TMainForm::Schedule1Click()
+{
+    const Preferences& preferences = m_main.preferences();
+    TScheduleForm schedule(m_main.language(),
+                           BuildScheduleLines(preferences.zoneShift, preferences.daylightShift,
+                                              boardTexts(m_main.board()), m_main.services().dates),
+                           this);
+    schedule.exec();
+}
+
+void TMainForm::Options1Click()
+{
+    TOptionsForm::showFromMenu(m_main, [this] { return save(); }, this);
+}
+
+void TMainForm::CountryWebLink(int tag)
+{
+    m_links.CountryWebLink(tag, m_main.preferences().languageIndex);
+}
+
+void TMainForm::RankingCriteria1Click() {}
+void TMainForm::VenueFormSetup(int) {}
+void TMainForm::About1Click() {}
+void TMainForm::MakeaDonation1Click() {}
+void TMainForm::ChampionClick() {}
+
+}  // namespace tiplark

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "board/Board.h"
+#include "venues/WebLinkLauncher.h"
+#include "windows/ReportDialogs.h"
+#include "windows/ReportPrinter.h"
+
+#include <QMainWindow>
+
+#include <string>
+
+namespace tiplark {
+
+class BoardView;
+class MainBoard;
+class MainMenu;
+
+// The main window: the board of the tournament, its menu bar and its
+// commands. The rules live in MainBoard; the window mirrors the board,
+// forwards the user's input and runs the commands of buttons and menus.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // programFolder ends in a path separator; the predictions file and the
+    // report's proposed folder are found from it.
+    TMainForm(MainBoard& main, BrowserLauncher& browser, const std::string& programFolder, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    BoardView& boardView() const { return *m_view; }
+    const std::string& predictionsPath() const { return m_predictionsPath; }
+
+public slots:
+    // Creation handler, run once the window exists and before it is shown:
+    // loads the predictions (or asks for the preferences on a first run) and
+    // applies the language.
+    void FormCreate();
+
+    void SaveButtonClick();
+    void OKButtonClick();
+    void ClearAllButtonClick();
+    // The clear button of one panel (GroupPanelA .. GPFinal).
+    void GroupADelButtonClick(tiplark::ControlId panel);
+    void Report1Click();
+    void Schedule1Click();
+    void RankingCriteria1Click();
+    void VenueFormSetup(int venue);
+    void Options1Click();
+    void About1Click();
+    void MakeaDonation1Click();
+    void CountryWebLink(int tag);
+    void ChampionClick();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Asks before the window closes; false keeps it open.
+    bool FormClose();
+    void ChampionMouseMove();
+    // Menu captions and window title in the language just applied.
+    void languageApplied();
+    bool save();
+    void connectMenu();
+    void onButton(int control);
+    void watchTeamLabels();
+
+    MainBoard& m_main;
+    std::string m_predictionsPath;
+    BoardView* m_view;
+    MainMenu* m_menu;
+    WebLinkLauncher m_links;
+    QtReportDialogs m_reportDialogs;
+    ReportPrinter m_report;
+    bool m_championClickable = false;
+};
+
+}  // namespace tiplark

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QObject>
+
+#include <vector>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+namespace tiplark {
+
+class Language;
+
+// The main window's menu bar: File, View (with the venues), Options, Internet
+// Links (with the organiser and federation pages), About and the donation
+// item. Every action and submenu is named after its item (Save1, Stadiums1,
+// OfficialFootballSites1); city and link items carry their tag as data.
+class MainMenu : public QObject {
+    Q_OBJECT
+
+public:
+    explicit MainMenu(QMenuBar* bar);
+
+    // Throws std::out_of_range for a name the menu does not have.
+    QAction* action(const char* name) const;
+    // Berlin1 .. Stuttgart1, tags 100 .. 111.
+    const std::vector<QAction*>& cityActions() const { return m_cities; }
+    // FIFA1, OfficialSite1, Rules1, OrganizingCommittee1 and the 32 team items.
+    const std::vector<QAction*>& linkActions() const { return m_links; }
+
+    // Captions from the current language's texts, city names and team names.
+    void applyLanguage(const Language& language);
+
+private:
+    struct Captioned {
+        QAction* action;
+        const char* key;
+    };
+
+    QMenu* addMenu(QMenuBar* bar, QMenu* parent, const char* name, const char* key, const char* caption);
+    QAction* addAction(QWidget* parent, const char* name, const char* key, const char* caption);
+    QAction* addLink(QMenu* menu, const char* name, const char* key, const char* caption, int tag);
+
+    QMenuBar* m_bar;
+    std::vector<Captioned> m_captioned;
+    std::vector<QAction*> m_cities;
+    std::vector<QAction*> m_teams;
+    std::vector<QAction*> m_links;
+};
+
+}  // namespace tiplark

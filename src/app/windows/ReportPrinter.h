@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/Services.h"
+#include "report/TextLookup.h"
+#include "windows/ReportDialogs.h"
+
+#include <QPrinter>
+#include <QString>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tiplark {
+
+// The print-report command: asks for a printer or a file and sends the
+// report's lines there. It lives as long as the main window, so the print
+// dialog's settings and the last file name are offered again.
+class ReportPrinter {
+public:
+    ReportPrinter(ReportDialogs& dialogs, MessageService& messages, QString programFolder);
+
+    // Cancelling either dialog writes nothing; a failing file or printer
+    // shows the system's message. The board is only read.
+    void Report1Click(int languageIndex, const TextLookup& texts);
+
+private:
+    // One report line per printed line in a fixed-pitch font, from the top
+    // left of the printable area; a line wider than the page goes on in the
+    // next printed line. Returns the system's message on failure.
+    static std::optional<std::string> printLines(QPrinter& printer, const std::vector<std::string>& lines);
+
+    ReportDialogs& m_dialogs;
+    MessageService& m_messages;
+    QString m_programFolder;
+    QString m_fileName;
+    QPrinter m_printer{QPrinter::HighResolution};
+};
+
+}  // namespace tiplark

@@ -1,0 +1,37 @@
+#include "windows/ThanksForm.h"
+
+#include "i18n/Language.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tiplark {
+
+TThanksForm::TThanksForm(QWidget* parent, const Language& language)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("ThanksForm"));
+    setWindowTitle(QStringLiteral("Tiplark"));
+    auto* layout = new QVBoxLayout(this);
+    auto* heading = new QLabel(QString::fromStdString(language.text("about.thanks")), this);
+    heading->setObjectName(QStringLiteral("ThanksLbl"));
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    layout->addWidget(heading);
+    auto* people = new QLabel(QStringLiteral("The testers of the English, Spanish and French versions,\n"
+                                             "everyone who sent a score that did not add up,\n"
+                                             "and everyone who asked for one more feature."),
+                              this);
+    people->setObjectName(QStringLiteral("TestersLbl"));
+    layout->addWidget(people);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OKButton"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+}  // namespace tiplark

@@ -1,0 +1,148 @@
+#include "windows/WinnerForm.h"
+
+#include "tournament/MainBoard.h"
+#include "windows/ScreenCentre.h"
+
+#include <QAudioDevice>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMediaDevices>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QSoundEffect>
+#include <QUrl>
+
+namespace tiplark {
+namespace {
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int pixelSize, const QColor& colour)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    QFont font = label->font();
+    font.setPixelSize(pixelSize);
+    font.setBold(true);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    return label;
+}
+
+QLabel* makePicture(QWidget* parent, const char* name, const QPixmap& picture, QRect where)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(where);
+    label->setScaledContents(true);
+    label->setPixmap(picture);
+    label->setAccessibleName(QStringLiteral("Trophy"));
+    return label;
+}
+
+}  // namespace
+
+TWinnerForm::TWinnerForm(QWidget* parent, const Celebration& celebration, const AssetLocator& assets,
+                         bool soundOutput)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+{
+    setObjectName(QStringLiteral("WinnerForm"));
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    white.setColor(QPalette::WindowText, Qt::black);
+    setPalette(white);
+    setFocusPolicy(Qt::StrongFocus);
+
+    const QString caption = QString::fromStdString(celebration.caption);
+    setWindowTitle(caption);
+    setAccessibleName(caption);
+    setFixedSize(celebration.width, celebration.height);
+
+    QLabel* yeeha = makeLabel(this, "YeehaLbl", QStringLiteral("YYYEEEAAAHH!!!"), 21, QColor(0x1b, 0x5e, 0x20));
+    yeeha->move(232, 70);
+    QLabel* boo = makeLabel(this, "BooLbl", QStringLiteral("BOOOOOOOO!!!"), 24, QColor(0x42, 0x42, 0x42));
+    boo->move(16, 16);
+    QLabel* congratulations = makeLabel(this, "CongratulationsLbl",
+                                        QString::fromStdString(celebration.congratulations), 18, Qt::black);
+    congratulations->move(celebration.congratulationsAt.left, celebration.congratulationsAt.top);
+    QLabel* winner = makeLabel(this, "WinnerLbl", QString::fromStdString(celebration.winner), 19, Qt::red);
+    winner->move(celebration.winnerAt.left, celebration.winnerAt.top);
+    QLabel* favoriteTrophy = makePicture(this, "FavoriteTrophyImage", assets.picture(QStringLiteral("trophy-tall.jpg")),
+                                         QRect(12, 20, 209, 500));
+    QLabel* trophy = makePicture(this, "TrophyImage", assets.picture(QStringLiteral("trophy-small.jpg")),
+                                 QRect(90, 64, 60, 143));
+    // The small trophy swallows its clicks: it is the one place that does not close the window.
+    trophy->setAttribute(Qt::WA_NoMousePropagation);
+    for (QLabel* label : {yeeha, boo, congratulations, winner})
+        label->adjustSize();
+
+    yeeha->setVisible(celebration.cheering);
+    favoriteTrophy->setVisible(celebration.cheering);
+    boo->setVisible(!celebration.cheering);
+    trophy->setVisible(!celebration.cheering);
+
+    auto* favPlayer = new QSoundEffect(this);
+    favPlayer->setObjectName(QStringLiteral("FavMediaPlayer"));
+    auto* nonFavPlayer = new QSoundEffect(this);
+    nonFavPlayer->setObjectName(QStringLiteral("NonFavMediaPlayer"));
+    const QString sound = assets.find(QLatin1String(celebration.soundFile));
+    if (soundOutput && !sound.isEmpty()) {
+        m_activePlayer = celebration.cheering ? favPlayer : nonFavPlayer;
+        m_activePlayer->setSource(QUrl::fromLocalFile(sound));
+    }
+    centreOnScreen(this);
+}
+
+void TWinnerForm::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (m_activePlayer)
+        m_activePlayer->play();
+}
+
+void TWinnerForm::done(int result)
+{
+    if (m_activePlayer)
+        m_activePlayer->stop();
+    QDialog::done(result);
+}
+
+void TWinnerForm::FormClick()
+{
+    accept();
+}
+
+void TWinnerForm::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        FormClick();
+}
+
+void TWinnerForm::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        FormClick();
+        break;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}
+
+void showCelebrationWindow(QWidget* parent, const MainBoard& main)
+{
+    const std::string& champion = main.board().text("Champion");
+    if (!isChampionDecided(champion))
+        return;
+    const Language& language = main.language();
+    const Celebration celebration =
+        ChampionClick(champion, language.favoriteName(), language.text("champion.congratulations"));
+    TWinnerForm form(parent, celebration, AssetLocator(), !QMediaDevices::audioOutputs().isEmpty());
+    form.exec();
+}
+
+}  // namespace tiplark

@@ -1,0 +1,479 @@
+#include "platform/AssetLocator.h"
+#include "venues/Celebration.h"
+#include "venues/VenueTable.h"
+#include "venues/WebLinkLauncher.h"
+#include "windows/AboutForm.h"
+#include "windows/DonationForm.h"
+#include "windows/LinkButton.h"
+#include "windows/PictureForm.h"
+#include "windows/StadiumForm.h"
+#include "windows/StandingsRulesForm.h"
+#include "windows/ThanksForm.h"
+#include "windows/WinnerForm.h"
+
+#include "RecordingServices.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSoundEffect>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace tiplark;
+
+namespace {
+
+class StubBrowser : public BrowserLauncher {
+public:
+    bool open(const std::string& address) override
+    {
+        opened.push_back(address);
+        return starts;
+    }
+    std::vector<std::string> opened;
+    bool starts = true;
+};
+
+// The ranking-criteria texts of English, Spanish and French in the order:
+// title, close, source, heading, criteria (a) to (g), qualification.
+const char* const CriteriaTexts[3][12] = {
+    {
+        "Ranking Criteria",
+        "&Close",
+        "From FIFA's World Cup 2006 regulations document (Art. 31, page 17) :  ",
+        "Ranking in each group shall be determined as follows:",
+        "greater number of points obtained in all the group matches; If two or more teams are equal on the basis of the above criterion, their ranking shall be determined as follows:",
+        "greater number of points obtained in the group matches between the teams concerned;",
+        "goal difference resulting from the group matches between the teams concerned;",
+        "greater number of goals scored in the group matches between the teams concerned;",
+        "goal difference in all the group matches;",
+        "greater number of goals scored in all the group matches;",
+        "drawing lots by the Organising Committee for the FIFA World Cup(TM).",
+        "The two teams coming first and second in each group qualify for the second round.",
+    },
+    {
+        "Criterios de Clasificación",
+        "&Cerrar",
+        "Del documento de reglamentos por la Copa Mundial 2006 de FIFA (Art. 31, Página 17) :  ",
+        "El orden de clasificación en cada grupo se determinará de la manera siguiente:",
+        "mayor número de puntos obtenidos en todos los partidos de grupo. Si dos o más equipos muestran igualdad tras este criterio, su lugar en la clasificación se decidirá conforme a lo siguiente:",
+        "mayor número de puntos obtenidos en los partidos de grupo (partidos directos) entre los equipos en cuestión;",
+        "diferencia de goles en los partidos de grupo entre los equipos en cuestión;",
+        "mayor número de goles marcados en los partidos de grupo entre los equipos en cuestión;",
+        "diferencia de goles en todos los partidos de grupo;",
+        "mayor número de goles marcados en todos los partidos de grupo;",
+        "sorteo por parte de la Comisión Organizadora de la Copa Mundial de la FIFA.",
+        "Los equipos clasificados primero y segundo de cada grupo se clasificarán para la segunda fase.",
+    },
+    {
+        "Critères de Classement",
+        "&Fermer",
+        "Du document de règlements pour la Coupe du Monde 2006 de FIFA (Art. 31, page 17) :  ",
+        "Le classement dans chaque groupe est déterminé par les critères suivants :",
+        "le plus grand nombre de points obtenus à l’issue des matches de groupes ; Dans le cas où, sur la base du critère susmentionné, au moins deux équipes seraient ex æquo, leur classement sera déterminé comme suit :",
+        "le plus grand nombre de points obtenus à l’issue des matches de groupes entre les équipes concernées ;",
+        "la différence de buts à l’issue des matches de groupes entre les équipes concernées ;",
+        "le plus grand nombre de buts marqués à l’issue des matches de groupes entre les équipes concernées ;",
+        "la différence de buts à l’issue des matches de groupes ;",
+        "le plus grand nombre de buts marqués à l’issue des matches de groupes ;",
+        "tirage au sort par la Commission d'Organisation de la Coupe du Monde de la FIFA.",
+        "Les deux équipes classées première et deuxième de chaque groupe se qualifieront pour les demi-finales.",
+    },
+};
+
+QString text(QWidget* window, const char* name)
+{
+    if (auto* label = window->findChild<QLabel*>(QLatin1String(name)))
+        return label->text();
+    if (auto* button = window->findChild<QAbstractButton*>(QLatin1String(name)))
+        return button->text();
+    return QStringLiteral("<no %1>").arg(QLatin1String(name));
+}
+
+// Saves what the window looks like, for a person to look at.
+void screenshot(QWidget* window, const QString& name)
+{
+    QDir().mkpath(QStringLiteral(TIPLARK_SCREENSHOT_DIR));
+    QVERIFY(window->grab().save(QStringLiteral(TIPLARK_SCREENSHOT_DIR "/%1.png").arg(name)));
+}
+
+// Runs a modal call and hands the window it opened to inspect before closing it.
+bool whileModal(const std::function<void()>& call, const std::function<void(QWidget*)>& inspect)
+{
+    bool opened = false;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            opened = true;
+            inspect(modal);
+            modal->close();
+        }
+    });
+    call();
+    return opened;
+}
+
+}  // namespace
+
+class ExtrasWindowsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void venueWindowOpensOnTheClickedCity();
+    void venueArrowsStepRoundAndWrap();
+    void venueWindowFollowsTheLanguage();
+    void venueWebSitesOpenTheBrowser();
+    void browserFailureIsReportedAndTheWindowStays();
+    void damagedOrMissingPicturesLeaveWindowsUsable();
+
+    void rankingCriteriaTexts_data();
+    void rankingCriteriaTexts();
+
+    void celebrationCheersTheFavourite();
+    void celebrationBoosAnyOtherChampion();
+    void celebrationWithoutSoundFileIsSilent();
+    void celebrationClosesOnClickButNotOnTheTrophy();
+    void championClickOpensNothingUntilDecided();
+
+    void aboutWindowLinksAndWindows();
+    void donationPicturesOpenTheDonationPage();
+
+private:
+    void useLanguage(int index);
+
+    std::unique_ptr<testing::BoardHarness> m_h;
+    StubBrowser m_browser;
+    std::unique_ptr<WebLinkLauncher> m_links;
+    AssetLocator m_assets;
+};
+
+void ExtrasWindowsTest::init()
+{
+    m_h = std::make_unique<testing::BoardHarness>();
+    m_browser = StubBrowser();
+    m_links = std::make_unique<WebLinkLauncher>(m_browser, m_h->messages, m_h->cursor);
+    m_h->main.ApplyLanguage();
+}
+
+void ExtrasWindowsTest::useLanguage(int index)
+{
+    m_h->main.preferences().languageIndex = index;
+    m_h->main.ApplyLanguage();
+}
+
+void ExtrasWindowsTest::venueWindowOpensOnTheClickedCity()
+{
+    QVERIFY2(!m_assets.find(QStringLiteral("stadium-munich.jpg")).isEmpty(), "assets beside the program");
+    const bool opened = whileModal([&] { showVenueWindow(nullptr, m_h->main, 109, m_browser); },
+                                   [](QWidget* window) {
+                                       QCOMPARE(text(window, "StadiumNamePanel"), QStringLiteral("Munich Stadion"));
+                                       QCOMPARE(text(window, "CapacityPanel"), QStringLiteral("66016"));
+                                       QCOMPARE(window->windowTitle(), QStringLiteral("Tiplark - Stadiums"));
+                                   });
+    QVERIFY(opened);
+
+    TStadiumForm form(nullptr, m_h->main.language(), 109, *m_links, m_assets);
+    form.show();
+    for (const VenueInfo& venue : venues()) {
+        auto* picture = form.findChild<QLabel*>(QLatin1String(venue.picture));
+        QVERIFY(picture);
+        QCOMPARE(picture->isVisibleTo(&form), venue.number == 109);
+        QVERIFY2(!picture->pixmap().isNull(), venue.pictureFile);
+    }
+    QCOMPARE(form.size(), QSize(560, 471));
+    QCOMPARE(text(&form, "CityWebSitePanel"), QLatin1String(venue(109).cityAddress));
+    QCOMPARE(form.findChild<QWidget*>(QStringLiteral("StadiumWebSitePanel"))->toolTip(),
+             QLatin1String(venue(109).stadiumAddress));
+    QCOMPARE(text(&form, "CityWebSiteStaticPanel"), QStringLiteral("City Web Site"));
+    QCOMPARE(text(&form, "CloseButton"), QStringLiteral("&Close"));
+    screenshot(&form, QStringLiteral("venue-munich"));
+}
+
+void ExtrasWindowsTest::venueArrowsStepRoundAndWrap()
+{
+    TStadiumForm form(nullptr, m_h->main.language(), 100, *m_links, m_assets);
+    form.show();
+    auto* right = form.findChild<QPushButton*>(QStringLiteral("RightButton"));
+    auto* left = form.findChild<QPushButton*>(QStringLiteral("LeftButton"));
+    QVERIFY(right && left);
+    QVERIFY(!right->accessibleName().isEmpty() && !left->accessibleName().isEmpty());
+    for (int step = 1; step <= 12; ++step) {
+        QTest::mouseClick(right, Qt::LeftButton);
+        QCOMPARE(form.currentVenue(), step == 12 ? 100 : 100 + step);
+    }
+    QCOMPARE(text(&form, "StadiumNamePanel"), QStringLiteral("Berlin Olympiastadion"));
+    QTest::mouseClick(left, Qt::LeftButton);
+    QCOMPARE(text(&form, "StadiumNamePanel"), QStringLiteral("Stuttgart Gottlieb-Daimler-Stadion"));
+    QVERIFY(form.findChild<QLabel*>(QStringLiteral("StuttgartImage"))->isVisibleTo(&form));
+    QVERIFY(!form.findChild<QLabel*>(QStringLiteral("BerlinImage"))->isVisibleTo(&form));
+    QTest::mouseClick(right, Qt::LeftButton);
+    QCOMPARE(form.currentVenue(), 100);
+
+    // The arrow keys step as well, whichever button has the focus.
+    QApplication::setActiveWindow(&form);
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+    QCOMPARE(form.currentVenue(), 101);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+    QCOMPARE(form.currentVenue(), 111);
+}
+
+void ExtrasWindowsTest::venueWindowFollowsTheLanguage()
+{
+    useLanguage(1);
+    TStadiumForm form(nullptr, m_h->main.language(), 101, *m_links, m_assets);
+    QCOMPARE(text(&form, "StadiumNamePanel"), QStringLiteral("Colonia Stadium"));
+    QCOMPARE(form.windowTitle(), QStringLiteral("Tiplark - Estadios"));
+    QCOMPARE(text(&form, "CityWebSiteStaticPanel"), QStringLiteral("Pagina Web de la Ciudad"));
+    QCOMPARE(text(&form, "StadiumWebSiteStaticPanel"), QStringLiteral("Pagina Web del Estadio"));
+    QCOMPARE(text(&form, "CapacityStaticPanel"), QStringLiteral("Capacidad"));
+    QCOMPARE(text(&form, "CloseButton"), QStringLiteral("&Cerrar"));
+    for (int step = 0; step < 3; ++step)
+        QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("LeftButton")), Qt::LeftButton);
+    QCOMPARE(text(&form, "StadiumNamePanel"), QStringLiteral("Núremberg Frankenstadion"));
+
+    useLanguage(2);
+    TStadiumForm french(nullptr, m_h->main.language(), 105, *m_links, m_assets);
+    QCOMPARE(text(&french, "StadiumNamePanel"), QStringLiteral("Hambourg Stadium"));
+    QCOMPARE(french.windowTitle(), QStringLiteral("Tiplark - Stades"));
+    QCOMPARE(text(&french, "CapacityStaticPanel"), QStringLiteral("Capacité"));
+}
+
+void ExtrasWindowsTest::venueWebSitesOpenTheBrowser()
+{
+    TStadiumForm form(nullptr, m_h->main.language(), 108, *m_links, m_assets);
+    form.show();
+    QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("CityWebSitePanel")), Qt::LeftButton);
+    auto* stadium = form.findChild<QPushButton*>(QStringLiteral("StadiumWebSitePanel"));
+    stadium->setFocus();
+    QTest::keyClick(stadium, Qt::Key_Space);
+    QCOMPARE(m_browser.opened,
+             (std::vector<std::string>{venue(108).cityAddress, venue(108).stadiumAddress}));
+    QVERIFY(m_h->messages.errors.empty());
+    QCOMPARE(stadium->accessibleName(), QStringLiteral("Stadium Web Site"));
+}
+
+void ExtrasWindowsTest::browserFailureIsReportedAndTheWindowStays()
+{
+    m_browser.starts = false;
+    TStadiumForm form(nullptr, m_h->main.language(), 100, *m_links, m_assets);
+    form.show();
+    QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("CityWebSitePanel")), Qt::LeftButton);
+    QCOMPARE(m_h->messages.errors, std::vector<std::string>{"Sorry, but I can't start your default browser!"});
+    QVERIFY(form.isVisible());
+
+    // The menu's links show the hourglass and always take it away again.
+    m_links->CountryWebLink(10, 2);
+    QCOMPARE(m_h->cursor.changes, (std::vector<bool>{true, false}));
+    QCOMPARE(m_h->messages.errors.size(), size_t(2));
+}
+
+void ExtrasWindowsTest::damagedOrMissingPicturesLeaveWindowsUsable()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QFile damaged(folder.filePath(QStringLiteral("stadium-munich.jpg")));
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    QFile good(m_assets.find(QStringLiteral("stadium-munich.jpg")));
+    QVERIFY(good.open(QIODevice::ReadOnly));
+    damaged.write(good.read(good.size() / 3));
+    damaged.close();
+    QVERIFY(QFile::copy(damaged.fileName(), folder.filePath(QStringLiteral("trophy-tall.jpg"))));
+    const AssetLocator broken(QStringList{folder.path()});
+    QVERIFY(broken.picture(QStringLiteral("stadium-munich.jpg")).isNull());
+
+    TStadiumForm form(nullptr, m_h->main.language(), 109, *m_links, broken);
+    form.show();
+    QVERIFY(form.findChild<QLabel*>(QStringLiteral("MunichImage"))->pixmap().isNull());
+    QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("RightButton")), Qt::LeftButton);
+    QCOMPARE(text(&form, "StadiumNamePanel"), QStringLiteral("Nuremberg Frankenstadion"));
+
+    TWinnerForm winner(nullptr, ChampionClick("Italy", "Italy", "CONGRATULATIONS"), broken, true);
+    winner.show();
+    QVERIFY(winner.findChild<QLabel*>(QStringLiteral("FavoriteTrophyImage"))->pixmap().isNull());
+}
+
+void ExtrasWindowsTest::rankingCriteriaTexts_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::newRow("English") << 0;
+    QTest::newRow("Spanish") << 1;
+    QTest::newRow("French") << 2;
+}
+
+void ExtrasWindowsTest::rankingCriteriaTexts()
+{
+    QFETCH(int, language);
+    useLanguage(language);
+    const char* const* expected = CriteriaTexts[language];
+    TStandingsRulesForm form(nullptr, m_h->main.language());
+    form.show();
+    QCOMPARE(form.windowTitle(), QStringLiteral("Tiplark - ") + QString::fromUtf8(expected[0]));
+    QCOMPARE(text(&form, "CloseButton"), QString::fromUtf8(expected[1]));
+    QCOMPARE(form.findChild<QGroupBox*>(QStringLiteral("CriteriaGroupBox"))->title(), QString::fromUtf8(expected[2]));
+    QCOMPARE(text(&form, "lbl5"), QString::fromUtf8(expected[3]));
+    const char* const criteria[] = {"lbl5a", "lbl5b", "lbl5c", "lbl5d", "lbl5e", "lbl5f", "lbl5g"};
+    for (int row = 0; row < 7; ++row)
+        QCOMPARE(text(&form, criteria[row]), QString::fromUtf8(expected[4 + row]));
+    QCOMPARE(text(&form, "lbl6"), QString::fromUtf8(expected[11]));
+    QCOMPARE(text(&form, "Label3"), QStringLiteral("5"));
+    QCOMPARE(text(&form, "Label12"), QStringLiteral("(g)"));
+    QCOMPARE(form.size(), QSize(784, 352));
+    QVERIFY(form.findChild<QGroupBox*>(QStringLiteral("CriteriaGroupBox"))->title().endsWith(QStringLiteral(":  ")));
+    if (language == 2) {
+        QVERIFY(text(&form, "lbl5a").contains(QStringLiteral("l\u2019issue")));
+        QVERIFY(text(&form, "lbl5a").contains(QStringLiteral("ex \u00e6quo")));
+        screenshot(&form, QStringLiteral("ranking-criteria-french"));
+    }
+    QTest::keyClick(&form, Qt::Key_Return);
+    QVERIFY(!form.isVisible());
+}
+
+void ExtrasWindowsTest::celebrationCheersTheFavourite()
+{
+    m_h->main.preferences().favoriteIndex = 11;
+    m_h->main.ApplyLanguage();
+    m_h->set("Champion", "Germany");
+    const bool opened = whileModal([&] { showCelebrationWindow(nullptr, m_h->main); }, [](QWidget* window) {
+        QCOMPARE(window->size(), QSize(462, 540));
+        QCOMPARE(text(window, "WinnerLbl"), QStringLiteral("GERMANY!!!"));
+    });
+    QVERIFY(opened);
+
+    TWinnerForm form(nullptr, ChampionClick("Germany", "Germany", "CONGRATULATIONS"), m_assets, true);
+    form.show();
+    QCOMPARE(form.size(), QSize(462, 540));
+    QCOMPARE(form.windowTitle(), QStringLiteral("Germany!!!!"));
+    QVERIFY(form.windowFlags() & Qt::FramelessWindowHint);
+    QVERIFY(form.windowFlags() & Qt::WindowStaysOnTopHint);
+    QCOMPARE(text(&form, "WinnerLbl"), QStringLiteral("GERMANY!!!"));
+    QCOMPARE(text(&form, "CongratulationsLbl"), QStringLiteral("CONGRATULATIONS"));
+    QCOMPARE(form.findChild<QLabel*>(QStringLiteral("CongratulationsLbl"))->pos(), QPoint(232, 244));
+    QCOMPARE(form.findChild<QLabel*>(QStringLiteral("WinnerLbl"))->pos(), QPoint(234, 284));
+    QVERIFY(form.findChild<QLabel*>(QStringLiteral("YeehaLbl"))->isVisible());
+    QVERIFY(form.findChild<QLabel*>(QStringLiteral("FavoriteTrophyImage"))->isVisible());
+    QVERIFY(!form.findChild<QLabel*>(QStringLiteral("BooLbl"))->isVisible());
+    QVERIFY(!form.findChild<QLabel*>(QStringLiteral("TrophyImage"))->isVisible());
+    QVERIFY(!form.findChild<QLabel*>(QStringLiteral("FavoriteTrophyImage"))->pixmap().isNull());
+    QVERIFY(form.activePlayer());
+    QCOMPARE(form.activePlayer()->objectName(), QStringLiteral("FavMediaPlayer"));
+    QVERIFY(form.activePlayer()->source().toLocalFile().endsWith(QStringLiteral("/Cheers.wav")));
+    screenshot(&form, QStringLiteral("celebration-cheering"));
+}
+
+void ExtrasWindowsTest::celebrationBoosAnyOtherChampion()
+{
+    useLanguage(2);
+    TWinnerForm form(nullptr, ChampionClick("Côte D'Ivoire", "", m_h->main.language().text("champion.congratulations")),
+                     m_assets, true);
+    form.show();
+    QCOMPARE(form.size(), QSize(240, 320));
+    QCOMPARE(text(&form, "WinnerLbl"), QStringLiteral("CôTE D'IVOIRE!!!"));
+    QCOMPARE(text(&form, "CongratulationsLbl"), QStringLiteral("FÉLICITATIONS"));
+    QCOMPARE(form.findChild<QLabel*>(QStringLiteral("CongratulationsLbl"))->pos(), QPoint(16, 224));
+    QCOMPARE(form.findChild<QLabel*>(QStringLiteral("WinnerLbl"))->pos(), QPoint(18, 264));
+    QVERIFY(form.findChild<QLabel*>(QStringLiteral("BooLbl"))->isVisible());
+    QVERIFY(form.findChild<QLabel*>(QStringLiteral("TrophyImage"))->isVisible());
+    QVERIFY(!form.findChild<QLabel*>(QStringLiteral("YeehaLbl"))->isVisible());
+    QVERIFY(!form.findChild<QLabel*>(QStringLiteral("FavoriteTrophyImage"))->isVisible());
+    QVERIFY(form.activePlayer());
+    QCOMPARE(form.activePlayer()->objectName(), QStringLiteral("NonFavMediaPlayer"));
+    QVERIFY(form.activePlayer()->source().toLocalFile().endsWith(QStringLiteral("/Boo.wav")));
+    screenshot(&form, QStringLiteral("celebration-booing"));
+
+    // Without a sound device nothing is loaded.
+    TWinnerForm silent(nullptr, ChampionClick("Togo", "", "ENHORABUENA"), m_assets, false);
+    QVERIFY(!silent.activePlayer());
+}
+
+void ExtrasWindowsTest::celebrationWithoutSoundFileIsSilent()
+{
+    QTemporaryDir empty;
+    const AssetLocator noSounds(QStringList{empty.path()});
+    TWinnerForm form(nullptr, ChampionClick("Spain", "Spain", "ENHORABUENA"), noSounds, true);
+    form.show();
+    QVERIFY(!form.activePlayer());
+    QTest::keyClick(&form, Qt::Key_Escape);
+    QVERIFY(!form.isVisible());
+}
+
+void ExtrasWindowsTest::celebrationClosesOnClickButNotOnTheTrophy()
+{
+    TWinnerForm form(nullptr, ChampionClick("Brazil", "Germany", "CONGRATULATIONS"), m_assets, false);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTest::mouseClick(form.findChild<QLabel*>(QStringLiteral("TrophyImage")), Qt::LeftButton);
+    QVERIFY(form.isVisible());
+    QTest::mouseClick(form.findChild<QLabel*>(QStringLiteral("WinnerLbl")), Qt::LeftButton);
+    QVERIFY(!form.isVisible());
+
+    TWinnerForm again(nullptr, ChampionClick("Brazil", "Germany", "CONGRATULATIONS"), m_assets, false);
+    again.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&again));
+    QTest::mouseClick(&again, Qt::LeftButton, {}, QPoint(200, 300));
+    QVERIFY(!again.isVisible());
+}
+
+void ExtrasWindowsTest::championClickOpensNothingUntilDecided()
+{
+    QCOMPARE(m_h->text("Champion"), std::string("xxxxxxxxxx"));
+    QVERIFY(!whileModal([&] { showCelebrationWindow(nullptr, m_h->main); }, [](QWidget*) {}));
+}
+
+void ExtrasWindowsTest::aboutWindowLinksAndWindows()
+{
+    TAboutForm form(nullptr, m_h->main.language(), *m_links, m_assets);
+    form.show();
+    QCOMPARE(form.windowTitle(), QStringLiteral("About Tiplark..."));
+    QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("EmailLbl")), Qt::LeftButton);
+    QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("WebSiteLbl")), Qt::LeftButton);
+    QCOMPARE(m_browser.opened.size(), size_t(2));
+    QCOMPARE(m_browser.opened[0].rfind("mailto:", 0), size_t(0));
+    QCOMPARE(m_browser.opened[1].rfind("https://", 0), size_t(0));
+    screenshot(&form, QStringLiteral("about"));
+
+    const auto opens = [&form](const char* button, const char* window) {
+        QTest::mouseClick(form.findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
+        auto* opened = form.findChild<QDialog*>(QLatin1String(window));
+        QVERIFY2(opened && opened->isVisible(), window);
+        opened->close();
+    };
+    opens("ThanksLbl", "ThanksForm");
+    opens("DonateLbl", "DonationForm");
+    opens("TributeImage", "ValenciaForm");
+    opens("DedicationImage", "DedicationForm");
+    for (const char* name : {"EmailLbl", "WebSiteLbl", "TributeImage", "DedicationImage"})
+        QVERIFY2(!form.findChild<QWidget*>(QLatin1String(name))->accessibleName().isEmpty(), name);
+}
+
+void ExtrasWindowsTest::donationPicturesOpenTheDonationPage()
+{
+    useLanguage(1);
+    TDonationForm form(nullptr, m_h->main.language(), *m_links, m_assets);
+    form.show();
+    QCOMPARE(form.windowTitle(), QStringLiteral("Tiplark - ¡Haz una donación!"));
+    QCOMPARE(text(&form, "donation.thanks"), QStringLiteral("¡Muchas gracias por tu colaboración!"));
+    auto* euro = form.findChild<QPushButton*>(QStringLiteral("DonateEuroImage"));
+    QVERIFY(!euro->icon().isNull());
+    QTest::mouseClick(euro, Qt::LeftButton);
+    QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("DonateDollarImage")), Qt::LeftButton);
+    QCOMPARE(m_browser.opened.size(), size_t(2));
+    for (const std::string& address : m_browser.opened)
+        QCOMPARE(address.rfind("https://", 0), size_t(0));
+    screenshot(&form, QStringLiteral("donation-spanish"));
+}
+
+QTEST_MAIN(ExtrasWindowsTest)
+#include "ExtrasWindowsTest.moc"

@@ -1,0 +1,352 @@
+#include "windows/MainForm.h"
+
+#include "RecordingServices.h"
+#include "windows/BoardView.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QValidator>
+#include <QtTest>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tiplark {
+namespace {
+
+class RecordingBrowser : public BrowserLauncher {
+public:
+    bool open(const std::string& address) override
+    {
+        opened.push_back(address);
+        return true;
+    }
+    std::vector<std::string> opened;
+};
+
+}  // namespace
+
+// The main window under the offscreen platform, driven as a user would.
+class MainFormTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<testing::BoardHarness> m_harness;
+    RecordingBrowser m_browser;
+    std::unique_ptr<TMainForm> m_form;
+
+    testing::BoardHarness& h() { return *m_harness; }
+    Board& board() { return h().board(); }
+    template <typename T = QWidget>
+    T* child(const char* name)
+    {
+        auto* found = m_form->findChild<T*>(QLatin1String(name));
+        if (!found)
+            qFatal("no child %s", name);
+        return found;
+    }
+    QLineEdit* edit(const char* name) { return child<QLineEdit>(name); }
+    void showActive()
+    {
+        m_form->resize(1280, 740);
+        m_form->show();
+        QApplication::setActiveWindow(m_form.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    }
+    QColor textColour(const char* name)
+    {
+        QWidget* w = child(name);
+        return w->palette().color(qobject_cast<QLineEdit*>(w) ? QPalette::Text : QPalette::WindowText);
+    }
+    int countEdits(const QString& pattern)
+    {
+        return static_cast<int>(m_form->findChildren<QLineEdit*>(QRegularExpression(pattern)).size());
+    }
+
+private slots:
+    void init()
+    {
+        m_folder = std::make_unique<QTemporaryDir>();
+        m_harness = std::make_unique<testing::BoardHarness>();
+        m_browser.opened.clear();
+        m_form = std::make_unique<TMainForm>(h().main, m_browser, m_folder->path().toStdString() + "/");
+    }
+    void cleanup()
+    {
+        m_form.reset();
+        m_harness.reset();
+    }
+
+    void everyBoardControlHasItsWidget()
+    {
+        for (ControlId id = 0; id < board().size(); ++id) {
+            const Control& control = board().control(id);
+            QWidget* w = m_form->findChild<QWidget*>(QString::fromStdString(control.name));
+            QVERIFY2(w, control.name.c_str());
+            switch (control.kind) {
+            case ControlKind::Edit:
+                QVERIFY(qobject_cast<QLineEdit*>(w));
+                break;
+            case ControlKind::Label:
+                QVERIFY(qobject_cast<QLabel*>(w));
+                break;
+            case ControlKind::Button:
+                QVERIFY(qobject_cast<QPushButton*>(w));
+                break;
+            case ControlKind::Panel:
+                QCOMPARE(w->parentWidget(), &m_form->boardView());
+                break;
+            }
+            if (control.parent != NoControl)
+                QCOMPARE(w->parentWidget()->objectName().toStdString(), board().control(control.parent).name);
+        }
+        QCOMPARE(countEdits("^G[A-H][1-6][12]$"), 96);
+        QCOMPARE(countEdits("^G[A-H](Pts|P|W|T|L|GF|GA|PM)[1-4]$"), 256);
+        QCOMPARE(countEdits("^Final[842][1-8][12]$"), 28);
+        QCOMPARE(countEdits("^(Final[842][1-8][12]|Third1[12]|Final1[12])pk$"), 32);
+        QCOMPARE(m_form->findChildren<QLabel*>(QRegularExpression("^G[A-H]Name[1-4]$")).size(), 32);
+        for (QLineEdit* cell : m_form->findChildren<QLineEdit*>(QRegularExpression("^G[A-H](Pts|PM)[1-4]$"))) {
+            QVERIFY(cell->isReadOnly());
+            QCOMPARE(cell->focusPolicy(), Qt::ClickFocus);
+        }
+        QVERIFY(child("Final811pk")->isHidden());
+        QVERIFY(!child("Final411")->isEnabled());
+        QVERIFY(child("CancelButton")->isHidden());
+        QCOMPARE(child<QLabel>("Champion")->text(), QStringLiteral("xxxxxxxxxx"));
+        QVERIFY(child<QLabel>("Champion")->font().bold());
+        QVERIFY(child<QLabel>("GAName1")->font().bold());
+        QVERIFY(!child<QLabel>("GAName3")->font().bold());
+    }
+
+    void typingReachesTheModelAndTheModelReachesTheWidgets()
+    {
+        QTest::keyClicks(edit("GA11"), "2");
+        QCOMPARE(h().text("GA11"), "2");
+        board().setText("GA12", "0");
+        QCOMPARE(edit("GA12")->text(), QStringLiteral("0"));
+        // The knockout rules react to the model as the window shows it.
+        QTest::keyClicks(edit("Final811"), "1");
+        QTest::keyClicks(edit("Final812"), "1");
+        QVERIFY(!child("Final811pk")->isHidden());
+        QTest::keyClick(edit("Final812"), Qt::Key_Backspace);
+        QCOMPARE(h().text("Final812"), "");
+        QVERIFY(child("Final811pk")->isHidden());
+    }
+
+    void scoreBoxesRefuseAnythingButTwoDigits()
+    {
+        QLineEdit* box = edit("GA11");
+        QTest::keyClicks(box, "a-");
+        QCOMPARE(box->text(), QString());
+        QTest::keyClicks(box, "123");
+        QCOMPARE(box->text(), QStringLiteral("12"));
+        QCOMPARE(h().text("GA11"), "12");
+
+        QLineEdit* other = edit("GA12");
+        QGuiApplication::clipboard()->setText(QStringLiteral("1a"));
+        other->paste();
+        QCOMPARE(other->text(), QString());
+        QGuiApplication::clipboard()->setText(QStringLiteral("7"));
+        other->paste();
+        QCOMPARE(h().text("GA12"), "7");
+        QCOMPARE(edit("Final811pk")->maxLength(), 2);
+        QString minus = QStringLiteral("-1");
+        int position = 0;
+        QCOMPARE(edit("Final811pk")->validator()->validate(minus, position), QValidator::Invalid);
+    }
+
+    void tabFollowsTheMatchesAndSkipsWhatCannotBeTyped()
+    {
+        showActive();
+        const auto expectTabs = [](std::initializer_list<const char*> names) {
+            for (const char* name : names) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(name));
+            }
+        };
+        edit("GA11")->setFocus();
+        expectTabs({"GA12", "GA21", "GA22", "GA31"});
+        edit("GA62")->setFocus();
+        expectTabs({"GB11"});
+        edit("GH62")->setFocus();
+        // Hidden penalty boxes and the disabled later rounds are passed over.
+        expectTabs({"Final811", "Final812", "Final821"});
+        edit("Final882")->setFocus();
+        expectTabs({"SaveButton", "OKButton", "ClearAllButton"});
+        board().setText("Final811", "1");
+        board().setText("Final812", "1");
+        edit("Final812")->setFocus();
+        expectTabs({"Final811pk", "Final812pk", "Final821"});
+
+        for (QPushButton* clear : m_form->findChildren<QPushButton*>(QRegularExpression("DelButton$"))) {
+            QCOMPARE(clear->focusPolicy(), Qt::NoFocus);
+            QCOMPARE(clear->size(), QSize(15, 15));
+            QCOMPARE(clear->text(), QStringLiteral("x"));
+            QVERIFY(clear->font().bold());
+        }
+    }
+
+    void hintsAndColoursFollowTheModel()
+    {
+        board().setHint(board().id("GA11Lbl"), "Munich\rFriday, 09/06/2006 18:00");
+        QCOMPARE(child("GA11Lbl")->toolTip(), QStringLiteral("Munich\nFriday, 09/06/2006 18:00"));
+
+        board().setColour(board().id("GA11"), TextColour::Blue);
+        QCOMPARE(textColour("GA11"), QColor(0, 0, 255));
+        board().setColour(board().id("GAName2"), TextColour::Red);
+        QCOMPARE(textColour("GAName2"), QColor(255, 0, 0));
+        board().setColour(board().id("GAName2"), TextColour::Default);
+        QCOMPARE(textColour("GAName2"), child("GAName1")->palette().color(QPalette::WindowText));
+        QCOMPARE(textColour("Champion"), QColor(255, 0, 0));
+
+        board().setBold(board().id("GAName3"), true);
+        QVERIFY(child("GAName3")->font().bold());
+        board().setEnabled(board().id("Final411"), true);
+        QVERIFY(child("Final411")->isEnabled());
+    }
+
+    void pressingATeamShowsItRedUntilReleased()
+    {
+        showActive();
+        QTest::mousePress(child("GA11Lbl"), Qt::LeftButton);
+        QCOMPARE(textColour("GA31Lbl"), QColor(255, 0, 0));
+        QCOMPARE(board().control("GA52Lbl").colour, TextColour::Red);
+        QVERIFY(textColour("GA12Lbl") != QColor(255, 0, 0));
+        QTest::mouseRelease(child("GA11Lbl"), Qt::LeftButton);
+        QCOMPARE(board().control("GA31Lbl").colour, TextColour::Default);
+    }
+
+    void championTakesAHandOnlyWhenDecided()
+    {
+        showActive();
+        QWidget* champion = child("Champion");
+        QTest::mouseMove(champion);
+        QCOMPARE(champion->cursor().shape(), Qt::ArrowCursor);
+        board().setText(board().id("Champion"), "Germany");
+        QTest::mouseMove(champion, champion->rect().center() + QPoint(2, 0));
+        QCOMPARE(champion->cursor().shape(), Qt::PointingHandCursor);
+    }
+
+    void accessibleNamesQuoteTheCurrentTeams()
+    {
+        QCOMPARE(child("GA11")->accessibleName(), QStringLiteral("Germany – Costa Rica, goals of Germany"));
+        QCOMPARE(child("GA12")->accessibleName(), QStringLiteral("Germany – Costa Rica, goals of Costa Rica"));
+        QCOMPARE(child("GAPts1")->accessibleName(), QStringLiteral("Group A, row 1, points"));
+        QCOMPARE(child("GHPM4")->accessibleName(), QStringLiteral("Group H, row 4, goal difference"));
+        QCOMPARE(child("GroupADelButton")->accessibleName(), QStringLiteral("Clear scores of Group A"));
+        QCOMPARE(child("Final411pk")->accessibleName(),
+                 QStringLiteral("Quarter-finals, match 1: open slot – open slot, penalty goals of open slot"));
+        board().setText("GA11Lbl", "Alemania");
+        QCOMPARE(child("GA11")->accessibleName(), QStringLiteral("Alemania – Costa Rica, goals of Alemania"));
+        QCOMPARE(child("GA12")->accessibleName(), QStringLiteral("Alemania – Costa Rica, goals of Costa Rica"));
+    }
+
+    void menuHasEveryItemWithItsTag()
+    {
+        for (const char* name : {"File1", "Clear1", "Save1", "Report1", "Exit1", "View1", "Schedule1",
+                                 "RankingCriteria1", "Stadiums1", "Options1", "About1", "MakeaDonation1",
+                                 "Internet1", "FIFA1", "OfficialSite1", "Rules1", "OrganizingCommittee1",
+                                 "OfficialFootballSites1", "ANGOLA1", "Sweeden1", "Usa1"})
+            QVERIFY2(m_form->findChild<QAction*>(QLatin1String(name)), name);
+        const QList<QAction*> cities = child<QMenu>("Stadiums1")->actions();
+        QCOMPARE(cities.size(), 12);
+        QCOMPARE(cities.first()->objectName(), QStringLiteral("Berlin1"));
+        QCOMPARE(cities.first()->data().toInt(), 100);
+        QCOMPARE(cities.last()->objectName(), QStringLiteral("Stuttgart1"));
+        QCOMPARE(cities.last()->data().toInt(), 111);
+        const QList<QAction*> teams = child<QMenu>("OfficialFootballSites1")->actions();
+        QCOMPARE(teams.size(), 32);
+        for (int tag = 1; tag <= 32; ++tag)
+            QCOMPARE(teams[tag - 1]->data().toInt(), tag);
+        QVERIFY(!teams.first()->isEnabled());
+        QCOMPARE(child<QAction>("FIFA1")->data().toInt(), 50);
+        QCOMPARE(child<QAction>("OrganizingCommittee1")->data().toInt(), 53);
+    }
+
+    void captionsFollowTheLanguage()
+    {
+        h().main.preferences().languageIndex = 1;
+        h().main.ApplyLanguage();
+        QCOMPARE(m_form->windowTitle(), QStringLiteral("Tiplark - Alemania"));
+        QCOMPARE(child<QAction>("Save1")->text(), QStringLiteral("&Guardar"));
+        QCOMPARE(child<QAction>("Stadiums1")->text(), QStringLiteral("&Estadios"));
+        QCOMPARE(child<QAction>("Munich1")->text(), QStringLiteral("Múnich"));
+        QCOMPARE(child<QAction>("Germany1")->text(), QStringLiteral("Alemania"));
+        QCOMPARE(child<QPushButton>("OKButton")->text(), QStringLiteral("&Salir"));
+        QCOMPARE(child<QLabel>("GA11Lbl")->text(), QStringLiteral("Alemania"));
+        QVERIFY(child("GA11Lbl")->toolTip().contains(QLatin1Char('\n')));
+        QCOMPARE(child("GroupADelButton")->toolTip(), QStringLiteral("Borrar resultados"));
+    }
+
+    void everyWayOfClosingAsksFirst()
+    {
+        showActive();
+        h().messages.answers = {DialogResult::Cancel, DialogResult::Cancel, DialogResult::Cancel};
+        child<QPushButton>("OKButton")->click();
+        child<QAction>("Exit1")->trigger();
+        QVERIFY(!m_form->close());
+        QVERIFY(m_form->isVisible());
+        QCOMPARE(h().messages.questions.size(), size_t{3});
+        for (const std::string& question : h().messages.questions)
+            QCOMPARE(question, h().main.language().text("msg.saveBeforeExit"));
+
+        h().messages.answers = {DialogResult::Yes};
+        board().setText("GA11", "3");
+        QVERIFY(m_form->close());
+        const QFileInfo saved(QString::fromStdString(m_form->predictionsPath()));
+        QVERIFY(saved.exists());
+        QVERIFY(saved.absolutePath() == QFileInfo(m_folder->path()).absoluteFilePath());
+    }
+
+    void clearButtonsEmptyTheirPanel()
+    {
+        board().setText("GA11", "2");
+        board().setText("GB11", "1");
+        child<QPushButton>("GroupADelButton")->click();
+        QCOMPARE(edit("GA11")->text(), QString());
+        QCOMPARE(edit("GB11")->text(), QStringLiteral("1"));
+
+        h().messages.answers = {DialogResult::Yes};
+        child<QAction>("Clear1")->trigger();
+        QCOMPARE(edit("GB11")->text(), QString());
+    }
+
+    void linksOpenInTheBrowser()
+    {
+        child<QAction>("Germany1")->trigger();
+        QCOMPARE(m_browser.opened.size(), size_t{1});
+        child<QAction>("ANGOLA1")->trigger();
+        QCOMPARE(m_browser.opened.size(), size_t{1});
+    }
+
+    void boardScalesAndStaysInsideItsPanels()
+    {
+        showActive();
+        const int small = child("GA11")->height();
+        for (QWidget* panel : m_form->boardView().findChildren<QFrame*>(QString(), Qt::FindDirectChildrenOnly)) {
+            for (QWidget* inner : panel->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+                QVERIFY2(panel->rect().contains(inner->geometry()), qPrintable(inner->objectName()));
+        }
+        QVERIFY(!child("GroupPanelA")->geometry().intersects(child("GroupPanelB")->geometry()));
+        QVERIFY(!child("GPFinal8")->geometry().intersects(child("GPFinal4")->geometry()));
+        QVERIFY(!child("Champion")->geometry().intersects(child("OKButton")->geometry()));
+        m_form->resize(1920, 1000);
+        QTest::qWait(10);
+        QVERIFY(child("GA11")->height() > small);
+    }
+};
+
+}  // namespace tiplark
+
+QTEST_MAIN(tiplark::MainFormTest)
+#include "MainFormTest.moc"
