@@ -6,7 +6,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QTest>
+#include <QtTest>
 
 #include <benchmark/benchmark.h>
 
