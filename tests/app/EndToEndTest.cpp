@@ -76,7 +76,8 @@ private:
 
     QString path(const char* name) const { return m_folder.filePath(QLatin1String(name)); }
 
-    // Runs `script` on the modal dialog that `open` brings up.
+    // Runs `script` on the modal dialog that `open` brings up; a script that
+    // fails still ends the dialog, so that the test reports instead of hanging.
     static void answerModal(const std::function<void(TOptionsForm&)>& script, const std::function<void()>& open)
     {
         bool answered = false;
@@ -85,15 +86,19 @@ private:
             QVERIFY2(dialog, "no options dialog");
             script(*dialog);
             answered = true;
+            if (dialog->isVisible())
+                dialog->done(QDialog::Rejected);
         });
         open();
         QVERIFY(answered);
     }
 
-    static void choose(QComboBox* box, int downPresses)
+    // Steps down a list with the arrow key until it shows `entry`.
+    static void choose(QComboBox* box, const QString& entry)
     {
-        for (int press = 0; press < downPresses; ++press)
+        for (int press = 0; press <= box->count() && box->currentText() != entry; ++press)
             QTest::keyClick(box, Qt::Key_Down);
+        QCOMPARE(box->currentText(), entry);
     }
 
     static void type(ProgramRun& run, ControlId box, const char* text)
@@ -178,10 +183,10 @@ private slots:
         // First run: Spanish, a zone further down the list, Germany.
         answerModal(
             [](TOptionsForm& dialog) {
-                choose(dialog.findChild<QComboBox*>("LangCB"), 1);
-                choose(dialog.findChild<QComboBox*>("TimeZoneCB"), 3);
-                choose(dialog.findChild<QComboBox*>("FavCB"), 1);
-                QCOMPARE(dialog.findChild<QComboBox*>("FavCB")->currentText(), QLatin1String("Alemania"));
+                choose(dialog.findChild<QComboBox*>("LangCB"), QString::fromUtf8("Español"));
+                QComboBox* zones = dialog.findChild<QComboBox*>("TimeZoneCB");
+                choose(zones, zones->itemText(3));
+                choose(dialog.findChild<QComboBox*>("FavCB"), QStringLiteral("Alemania"));
                 QTest::mouseClick(dialog.findChild<QPushButton*>("OKButton"), Qt::LeftButton);
             },
             [&] { first->form.FormCreate(); });
@@ -222,7 +227,7 @@ private slots:
         // French through the options dialog: every team label follows.
         answerModal(
             [](TOptionsForm& dialog) {
-                choose(dialog.findChild<QComboBox*>("LangCB"), 1);
+                choose(dialog.findChild<QComboBox*>("LangCB"), QString::fromUtf8("Français"));
                 QTest::mouseClick(dialog.findChild<QPushButton*>("OKButton"), Qt::LeftButton);
             },
             [&] { second.form.findChild<QAction*>("Options1")->trigger(); });
