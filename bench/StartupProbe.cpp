@@ -4,8 +4,9 @@
 // counts as shown and idle when it sleeps and its CPU time has not grown for
 // IdleWindow; the start-up time is the moment its CPU time last grew. The
 // peak resident memory is read from the kernel just before it is killed,
-// and the program's own CPU time up to that moment is kept as cpu_ms: on a
-// machine busy with other work it tells how much of the wait was ours.
+// and the program's own CPU time up to that moment is kept as cpu_ms, its
+// time ready but waiting for a processor as queued_ms: on a machine busy
+// with other work they tell how much of the wait was ours.
 #include "BenchSupport.h"
 
 #include <benchmark/benchmark.h>
@@ -15,6 +16,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -27,9 +29,11 @@ using Clock = std::chrono::steady_clock;
 constexpr auto IdleWindow = std::chrono::milliseconds(300);
 constexpr auto PollPause = std::chrono::microseconds(500);
 
-// Nanoseconds of CPU the process has run, and whether it is asleep.
+// Nanoseconds that the process's threads have run and have waited, ready,
+// for a processor; and whether its main thread is asleep.
 struct ProcessSample {
     long long cpu = 0;
+    long long queued = 0;
     bool sleeping = false;
     bool alive = false;
 };
@@ -37,15 +41,25 @@ struct ProcessSample {
 ProcessSample sample(pid_t pid)
 {
     ProcessSample result;
-    std::ifstream schedstat("/proc/" + std::to_string(pid) + "/schedstat");
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    const std::string process = "/proc/" + std::to_string(pid);
+    std::ifstream stat(process + "/stat");
     std::string statLine;
-    if (!(schedstat >> result.cpu) || !std::getline(stat, statLine))
+    if (!std::getline(stat, statLine))
         return result;
     // The state follows the parenthesised command name.
     const auto close = statLine.rfind(')');
     result.alive = close != std::string::npos && close + 2 < statLine.size() && statLine[close + 2] != 'Z';
     result.sleeping = result.alive && statLine[close + 2] == 'S';
+    std::error_code ignored;
+    for (const auto& task : std::filesystem::directory_iterator(process + "/task", ignored)) {
+        std::ifstream schedstat(task.path() / "schedstat");
+        long long cpu = 0;
+        long long queued = 0;
+        if (schedstat >> cpu >> queued) {
+            result.cpu += cpu;
+            result.queued += queued;
+        }
+    }
     return result;
 }
 
@@ -75,6 +89,7 @@ void StartupProgram(benchmark::State& state)
 
     double peak = 0;
     double cpuSeconds = 0;
+    double queuedSeconds = 0;
     for (auto _ : state) {
         const auto start = Clock::now();
         const pid_t pid = ::fork();
@@ -85,7 +100,7 @@ void StartupProgram(benchmark::State& state)
         }
         ProcessSample last = sample(pid);
         auto lastGrowth = Clock::now();
-        long long cpuAtGrowth = last.cpu;
+        ProcessSample atGrowth = last;
         while (true) {
             std::this_thread::sleep_for(PollPause);
             const ProcessSample now = sample(pid);
@@ -94,7 +109,7 @@ void StartupProgram(benchmark::State& state)
                 break;
             if (now.cpu != last.cpu) {
                 lastGrowth = when;
-                cpuAtGrowth = now.cpu;
+                atGrowth = now;
             }
             else if (now.sleeping && when - lastGrowth >= IdleWindow)
                 break;
@@ -110,10 +125,12 @@ void StartupProgram(benchmark::State& state)
             break;
         }
         state.SetIterationTime(std::chrono::duration<double>(lastGrowth - start).count());
-        cpuSeconds += static_cast<double>(cpuAtGrowth) / 1e9;
+        cpuSeconds += static_cast<double>(atGrowth.cpu) / 1e9;
+        queuedSeconds += static_cast<double>(atGrowth.queued) / 1e9;
     }
     state.counters["peak_MB"] = peak;
     state.counters["cpu_ms"] = benchmark::Counter(cpuSeconds * 1000, benchmark::Counter::kAvgIterations);
+    state.counters["queued_ms"] = benchmark::Counter(queuedSeconds * 1000, benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(StartupProgram)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
 

@@ -13,18 +13,22 @@ using testing::roundTripDifference;
 using testing::TemporaryFolder;
 using testing::testData;
 
-// Every input the fuzzer once failed on must now load, save and load back
-// into the same board.
-TEST(FuzzRegressions, EveryKeptInputRoundTrips)
+// Every seed of the fuzzer (empty, complete and damaged files) and every
+// input it once failed on must load, save and load back into the same board.
+TEST(FuzzRegressions, EverySeedAndKeptInputRoundTrips)
 {
     TemporaryFolder folder;
     int inputs = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(testData("fuzz-regressions"))) {
-        EXPECT_EQ(roundTripDifference(readBytes(entry.path().string()), folder.file("Tiplark.ini")), "")
-            << entry.path().filename();
-        ++inputs;
+    for (const std::string corpus : {std::string(TIPLARK_FUZZ_CORPUS), testData("fuzz-regressions")}) {
+        if (!std::filesystem::exists(corpus))
+            continue;
+        for (const auto& entry : std::filesystem::directory_iterator(corpus)) {
+            EXPECT_EQ(roundTripDifference(readBytes(entry.path().string()), folder.file("Tiplark.ini")), "")
+                << entry.path();
+            ++inputs;
+        }
     }
-    EXPECT_GT(inputs, 0);
+    EXPECT_GE(inputs, 9);
 }
 
 // The check itself must see a change: a board whose save loses a score
