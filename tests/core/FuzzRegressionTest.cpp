@@ -19,7 +19,7 @@ TEST(FuzzRegressions, EverySeedAndKeptInputRoundTrips)
 {
     TemporaryFolder folder;
     int inputs = 0;
-    for (const std::string corpus : {std::string(TIPLARK_FUZZ_CORPUS), testData("fuzz-regressions")}) {
+    for (const std::string& corpus : {std::string(TIPLARK_FUZZ_CORPUS), testData("fuzz-regressions")}) {
         if (!std::filesystem::exists(corpus))
             continue;
         for (const auto& entry : std::filesystem::directory_iterator(corpus)) {
