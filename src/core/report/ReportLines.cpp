@@ -66,10 +66,19 @@ void addGroup(std::vector<std::string>& lines, const GroupInfo& group, const Tex
     lines.emplace_back();
     lines.emplace_back();
 
+    // One name buffer for the column headings and the cells.
+    std::string name;
+    const auto cellName = [&](std::size_t column, std::string_view last) -> const std::string& {
+        name = g;
+        name += StandingsColumns[column];
+        name += last;
+        return name;
+    };
+
     std::string heading;
     heading.reserve(LineCapacity);
     for (std::size_t c = 0; c < StandingsColumnCount; ++c)
-        appendRight(heading, texts(g + StandingsColumns[c] + "Lbl"), HeadingWidths[c]);
+        appendRight(heading, texts(cellName(c, "Lbl")), HeadingWidths[c]);
     lines.push_back(std::move(heading));
     lines.emplace_back(RuleLine);
 
@@ -80,7 +89,7 @@ void addGroup(std::vector<std::string>& lines, const GroupInfo& group, const Tex
         line += r + ". ";
         appendLeft(line, texts(standingsNameLabel(letter, row)), NameWidth);
         for (std::size_t c = 0; c < StandingsColumnCount; ++c)
-            appendRight(line, texts(g + StandingsColumns[c] + r), CellWidths[c]);
+            appendRight(line, texts(cellName(c, r)), CellWidths[c]);
         lines.push_back(std::move(line));
     }
     lines.insert(lines.end(), 3, std::string());
