@@ -34,7 +34,7 @@ ControlId Board::id(std::string_view name) const
 
 ControlId Board::find(std::string_view name) const
 {
-    const auto it = m_byName.find(std::string(name));
+    const auto it = m_byName.find(name);
     return it == m_byName.end() ? NoControl : it->second;
 }
 

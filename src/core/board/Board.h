@@ -101,7 +101,13 @@ private:
     std::vector<ChangeHandler> m_handlers;
     std::vector<std::vector<ControlId>> m_children;
     std::vector<ControlId> m_topLevel;
-    std::unordered_map<std::string, ControlId> m_byName;
+    // Found by string_view without building a std::string: the report and
+    // the loader look up hundreds of controls by name.
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+    };
+    std::unordered_map<std::string, ControlId, NameHash, std::equal_to<>> m_byName;
     std::vector<BoardObserver*> m_observers;
     ErrorReporter m_reportError;
     int m_changeDepth = 0;

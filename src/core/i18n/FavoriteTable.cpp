@@ -55,7 +55,9 @@ struct Orders {
 const Orders& orders()
 {
     static const Orders built = [] {
-        Orders result{};
+        // Not `Orders result{};`: clang 14 crashes value-initialising it.
+        Orders result;
+        result.favoriteAtPosition = {};
         for (size_t favorite = 0; favorite < FavoriteEntryCount; ++favorite) {
             for (size_t language = 0; language < LanguageCount; ++language) {
                 const auto position = static_cast<size_t>(Entries[favorite].positions[language]);

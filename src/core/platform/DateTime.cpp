@@ -66,18 +66,44 @@ std::string FixedDateTimeFormat::longWeekday(const CivilDateTime& moment) const
     return names[static_cast<size_t>(moment.weekday)];
 }
 
+namespace {
+
+// value in at least `width` digits with leading zeros; the fields are never negative.
+void appendDigits(std::string& text, int value, int width)
+{
+    char digits[12];
+    int count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value > 0);
+    text.append(width > count ? static_cast<size_t>(width - count) : 0, '0');
+    while (count > 0)
+        text += digits[--count];
+}
+
+}  // namespace
+
+// Written by hand rather than with snprintf: the schedule formats 64 of them
+// each time it is shown.
 std::string FixedDateTimeFormat::shortDate(const CivilDateTime& moment) const
 {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%02d/%02d/%04d", moment.day, moment.month, moment.year);
-    return buffer;
+    std::string text;
+    appendDigits(text, moment.day, 2);
+    text += '/';
+    appendDigits(text, moment.month, 2);
+    text += '/';
+    appendDigits(text, moment.year, 4);
+    return text;
 }
 
 std::string FixedDateTimeFormat::shortTime(const CivilDateTime& moment) const
 {
-    char buffer[8];
-    std::snprintf(buffer, sizeof buffer, "%02d:%02d", moment.hour, moment.minute);
-    return buffer;
+    std::string text;
+    appendDigits(text, moment.hour, 2);
+    text += ':';
+    appendDigits(text, moment.minute, 2);
+    return text;
 }
 
 }  // namespace tiplark

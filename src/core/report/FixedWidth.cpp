@@ -13,19 +13,31 @@ std::size_t characterCount(std::string_view text)
     return count;
 }
 
-std::string right(std::string_view text, std::size_t width)
+void appendRight(std::string& line, std::string_view text, std::size_t width)
 {
     const std::size_t length = characterCount(text);
-    std::string result(length < width ? width - length : 0, ' ');
-    result += text;
+    line.append(length < width ? width - length : 0, ' ');
+    line += text;
+}
+
+void appendLeft(std::string& line, std::string_view text, std::size_t width)
+{
+    const std::size_t length = characterCount(text);
+    line += text;
+    line.append(length < width ? width - length : 0, ' ');
+}
+
+std::string right(std::string_view text, std::size_t width)
+{
+    std::string result;
+    appendRight(result, text, width);
     return result;
 }
 
 std::string left(std::string_view text, std::size_t width)
 {
-    const std::size_t length = characterCount(text);
-    std::string result(text);
-    result.append(length < width ? width - length : 0, ' ');
+    std::string result;
+    appendLeft(result, text, width);
     return result;
 }
 

@@ -12,6 +12,9 @@ std::size_t characterCount(std::string_view text);
 
 // text padded on the left to width characters; a longer text stays whole.
 std::string right(std::string_view text, std::size_t width);
+// The same, appended to a line being built, which saves a temporary per column.
+void appendRight(std::string& line, std::string_view text, std::size_t width);
+void appendLeft(std::string& line, std::string_view text, std::size_t width);
 // text padded on the right to width characters; a longer text stays whole.
 std::string left(std::string_view text, std::size_t width);
 // Only a to z are raised; accented letters keep their case ("3èME PLACE").

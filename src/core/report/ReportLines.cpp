@@ -4,6 +4,7 @@
 #include "tournament/TournamentData.h"
 
 #include <array>
+#include <utility>
 
 namespace tiplark {
 namespace {
@@ -33,11 +34,22 @@ Title title(int languageIndex)
 constexpr std::array<std::size_t, StandingsColumnCount> HeadingWidths = {22, 2, 2, 2, 2, 3, 3, 4};
 constexpr std::array<std::size_t, StandingsColumnCount> CellWidths = {3, 3, 2, 2, 2, 3, 3, 4};
 
+// Report lines are at most this long; reserving it spares the regrowth.
+constexpr std::size_t LineCapacity = 64;
+
 std::string matchLine(const std::string& first, const std::string& second,
                       const std::string& firstScore, const std::string& secondScore)
 {
-    return right(first, NameWidth) + " - " + left(second, NameWidth) + ": " + right(firstScore, 2) + " - "
-           + left(secondScore, 2);
+    std::string line;
+    line.reserve(LineCapacity);
+    appendRight(line, first, NameWidth);
+    line += " - ";
+    appendLeft(line, second, NameWidth);
+    line += ": ";
+    appendRight(line, firstScore, 2);
+    line += " - ";
+    appendLeft(line, secondScore, 2);
+    return line;
 }
 
 void addGroup(std::vector<std::string>& lines, const GroupInfo& group, const TextLookup& texts)
@@ -54,18 +66,31 @@ void addGroup(std::vector<std::string>& lines, const GroupInfo& group, const Tex
     lines.emplace_back();
     lines.emplace_back();
 
+    // One name buffer for the column headings and the cells.
+    std::string name;
+    const auto cellName = [&](std::size_t column, std::string_view last) -> const std::string& {
+        name = g;
+        name += StandingsColumns[column];
+        name += last;
+        return name;
+    };
+
     std::string heading;
+    heading.reserve(LineCapacity);
     for (std::size_t c = 0; c < StandingsColumnCount; ++c)
-        heading += right(texts(g + StandingsColumns[c] + "Lbl"), HeadingWidths[c]);
-    lines.push_back(heading);
+        appendRight(heading, texts(cellName(c, "Lbl")), HeadingWidths[c]);
+    lines.push_back(std::move(heading));
     lines.emplace_back(RuleLine);
 
     for (int row = 1; row <= TeamsPerGroup; ++row) {
         const std::string r = std::to_string(row);
-        std::string line = r + ". " + left(texts(standingsNameLabel(letter, row)), NameWidth);
+        std::string line;
+        line.reserve(LineCapacity);
+        line += r + ". ";
+        appendLeft(line, texts(standingsNameLabel(letter, row)), NameWidth);
         for (std::size_t c = 0; c < StandingsColumnCount; ++c)
-            line += right(texts(g + StandingsColumns[c] + r), CellWidths[c]);
-        lines.push_back(line);
+            appendRight(line, texts(cellName(c, r)), CellWidths[c]);
+        lines.push_back(std::move(line));
     }
     lines.insert(lines.end(), 3, std::string());
 }
@@ -83,7 +108,7 @@ void addRound(std::vector<std::string>& lines, Round round, const TextLookup& te
         // Any text in both boxes counts, whatever the score says.
         if (!firstPenalty.empty() && !secondPenalty.empty())
             line += " pen.(" + firstPenalty + "-" + secondPenalty + ")";
-        lines.push_back(line);
+        lines.push_back(std::move(line));
     }
     lines.emplace_back();
     lines.emplace_back();

@@ -7,7 +7,16 @@
 #include "report/ScheduleTable.h"
 #include "tournament/TournamentData.h"
 
+#include <utility>
+
 namespace tiplark {
+
+namespace {
+
+// Schedule lines are at most this long; reserving it spares the regrowth.
+constexpr std::size_t LineCapacity = 96;
+
+}  // namespace
 
 std::vector<std::string> BuildScheduleLines(double zoneShift, double daylightShift, const TextLookup& texts,
                                             const DateTimeFormat& format)
@@ -20,16 +29,32 @@ std::vector<std::string> BuildScheduleLines(double zoneShift, double daylightShi
     lines.reserve(ScheduleMatchCount);
     for (const ScheduleEntry& entry : scheduleTable()) {
         const CivilDateTime moment = decodeDateTime(shownKickoff(germanKickoff(entry.slot), shifts));
-        const std::string date =
-            format.shortDate(moment) + " (" + format.longWeekday(moment) + ") " + format.shortTime(moment);
+        std::string date = format.shortDate(moment);
+        date += " (";
+        date += format.longWeekday(moment);
+        date += ") ";
+        date += format.shortTime(moment);
 
         const auto labels = kickoffLabelNames(entry.slot);
         const std::string& first = texts(labels[0]);
         const std::string& second = texts(labels[1]);
         const bool open = entry.placeholder && (first == Placeholder || second == Placeholder);
-        const std::string pairing = open ? std::string(entry.placeholder) : ":  " + first + " - " + second;
 
-        lines.push_back(left(std::to_string(entry.number), 2) + ":  " + left(date, 30) + pairing);
+        // Built in place, one allocation per line.
+        std::string line;
+        line.reserve(LineCapacity);
+        appendLeft(line, std::to_string(entry.number), 2);
+        line += ":  ";
+        appendLeft(line, date, 30);
+        if (open) {
+            line += entry.placeholder;
+        } else {
+            line += ":  ";
+            line += first;
+            line += " - ";
+            line += second;
+        }
+        lines.push_back(std::move(line));
     }
     return lines;
 }

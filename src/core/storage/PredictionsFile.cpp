@@ -16,6 +16,9 @@ template <typename... Visitors>
 struct Overloaded : Visitors... {
     using Visitors::operator()...;
 };
+// Spelled out for compilers without aggregate deduction (clang before 17).
+template <typename... Visitors>
+Overloaded(Visitors...) -> Overloaded<Visitors...>;
 
 bool inRange(const PredictionKey& key, double value)
 {

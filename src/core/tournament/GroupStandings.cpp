@@ -190,8 +190,9 @@ void SortTiedTeams(std::span<GroupStandingsRecord* const> lines)
 
 std::string AddAPlusToDiff(int32_t difference)
 {
+    // One digit, so built directly: GCC 12 at -O3 warns falsely on "+" + to_string.
     if (difference >= 1 && difference <= 9)
-        return "+" + std::to_string(difference);
+        return {'+', static_cast<char>('0' + difference)};
     return std::to_string(difference);
 }
 

@@ -19,8 +19,14 @@ Highlighter::Highlighter(Board& board, const std::string& favoriteName)
 
 void Highlighter::HighlightFavorite()
 {
-    for (const ControlId id : m_concerned)
-        m_board.setColour(id, m_board.text(id) == m_favoriteName ? TextColour::Blue : TextColour::Default);
+    // Runs several times per keystroke over every label and box; the colour
+    // is compared here, inline, because almost none of them change.
+    for (const ControlId id : m_concerned) {
+        const Control& control = m_board.control(id);
+        const TextColour colour = control.text == m_favoriteName ? TextColour::Blue : TextColour::Default;
+        if (control.colour != colour)
+            m_board.setColour(id, colour);
+    }
 }
 
 void Highlighter::HighlightPressedTeam(const std::string& pressed)

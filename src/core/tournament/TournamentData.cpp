@@ -41,9 +41,32 @@ constexpr std::array<NextSlot, 8> Final8Next = {{
 constexpr std::array<NextSlot, 4> Final4Next = {{{0, 0}, {0, 1}, {1, 0}, {1, 1}}};
 constexpr std::array<NextSlot, 2> Final2Next = {{{0, 0}, {0, 1}}};
 
-std::string knockoutBase(Round round, int match, int side)
+// The names are built in place, without temporaries: the report looks up
+// several hundred of them each time it is made.
+void appendNumber(std::string& name, int number)
 {
-    return std::string(rounds()[static_cast<size_t>(round)].prefix) + std::to_string(match) + std::to_string(side);
+    if (number >= 0 && number <= 9)
+        name += static_cast<char>('0' + number);
+    else
+        name += std::to_string(number);
+}
+
+std::string knockoutBase(Round round, int match, int side, const char* suffix = "")
+{
+    std::string name = rounds()[static_cast<size_t>(round)].prefix;
+    appendNumber(name, match);
+    appendNumber(name, side);
+    name += suffix;
+    return name;
+}
+
+std::string groupName(char letter, int match, int side, const char* suffix)
+{
+    std::string name{'G', letter};
+    appendNumber(name, match);
+    appendNumber(name, side);
+    name += suffix;
+    return name;
 }
 
 }  // namespace
@@ -83,17 +106,20 @@ NextSlot nextSlot(Round round, int match)
 
 std::string groupScoreName(char letter, int match, int side)
 {
-    return std::string("G") + letter + std::to_string(match) + std::to_string(side);
+    return groupName(letter, match, side, "");
 }
 
 std::string groupLabelName(char letter, int match, int side)
 {
-    return groupScoreName(letter, match, side) + "Lbl";
+    return groupName(letter, match, side, "Lbl");
 }
 
 std::string standingsNameLabel(char letter, int row)
 {
-    return std::string("G") + letter + "Name" + std::to_string(row);
+    std::string name{'G', letter};
+    name += "Name";
+    appendNumber(name, row);
+    return name;
 }
 
 std::string knockoutScoreName(Round round, int match, int side)
@@ -103,12 +129,12 @@ std::string knockoutScoreName(Round round, int match, int side)
 
 std::string knockoutPenaltyName(Round round, int match, int side)
 {
-    return knockoutBase(round, match, side) + "pk";
+    return knockoutBase(round, match, side, "pk");
 }
 
 std::string knockoutLabelName(Round round, int match, int side)
 {
-    return knockoutBase(round, match, side) + "Lbl";
+    return knockoutBase(round, match, side, "Lbl");
 }
 
 }  // namespace tiplark

@@ -1,0 +1,98 @@
+// The real main window under the offscreen platform, mirroring the board.
+#include "BenchSupport.h"
+#include "windows/BoardView.h"
+#include "windows/MainForm.h"
+#include "tournament/TournamentData.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QtTest>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+namespace tiplark {
+namespace {
+
+using bench::CompleteFile;
+using testing::BoardHarness;
+
+class NoBrowser : public BrowserLauncher {
+public:
+    bool open(const std::string&) override { return true; }
+};
+
+// Runs what the event loop has to do after a change: layout, repaint.
+void settle()
+{
+    for (int pass = 0; pass < 3; ++pass)
+        QCoreApplication::processEvents();
+}
+
+struct ShownWindow {
+    explicit ShownWindow(const CompleteFile& file)
+        : form(h.main, browser, file.folder().path().string() + "/")
+    {
+        form.FormCreate();
+        form.resize(1280, 740);
+        form.show();
+        settle();
+    }
+    BoardHarness h;
+    NoBrowser browser;
+    TMainForm form;
+};
+
+// One keystroke typed into the score box of a group whose six results are
+// all entered, until the window has mirrored the model and repainted:
+// alternately Backspace (the box empties) and a digit (it fills again).
+void KeystrokeWindow(benchmark::State& state)
+{
+    const CompleteFile file;
+    ShownWindow window(file);
+    const ControlId box = window.h.board().id(groupScoreName('A', 1, 1));
+    auto* edit = qobject_cast<QLineEdit*>(window.form.boardView().widget(box));
+    edit->setFocus();
+    edit->end(false);
+    bool erase = true;
+    for (auto _ : state) {
+        QTest::keyClick(edit, erase ? Qt::Key_Backspace : Qt::Key_2);
+        settle();
+        erase = !erase;
+    }
+    if (window.h.board().text(box) != (erase ? "2" : ""))
+        state.SkipWithError("the keystrokes did not reach the board");
+}
+BENCHMARK(KeystrokeWindow)->Unit(benchmark::kMicrosecond);
+
+// Start-up inside one process: the main window is made, loads a complete
+// predictions file, is shown and has painted.
+void StartupWindow(benchmark::State& state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto file = std::make_unique<CompleteFile>();
+        state.ResumeTiming();
+        auto window = std::make_unique<ShownWindow>(*file);
+        state.PauseTiming();
+        if (window->h.board().text(groupScoreName('A', 1, 1)).empty())
+            state.SkipWithError("the predictions did not load");
+        window.reset();
+        file.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(StartupWindow)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace tiplark
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,140 @@
+// Renders the main window (empty and complete, in each language), every
+// dialog and both celebration layouts to PNG files, for people to look at.
+//   tiplark_screenshots OUTPUT_FOLDER
+#include "windows/MainForm.h"
+
+#include "RecordingServices.h"
+#include "report/ScheduleLines.h"
+#include "venues/Celebration.h"
+#include "windows/AboutForm.h"
+#include "windows/DonationForm.h"
+#include "windows/OptionsForm.h"
+#include "windows/PictureForm.h"
+#include "windows/ScheduleForm.h"
+#include "windows/StadiumForm.h"
+#include "windows/StandingsRulesForm.h"
+#include "windows/ThanksForm.h"
+#include "windows/WinnerForm.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace tiplark {
+namespace {
+
+class NoBrowser : public BrowserLauncher {
+public:
+    bool open(const std::string&) override { return true; }
+};
+
+constexpr const char* LanguageNames[] = {"English", "Spanish", "French"};
+
+class Renderer {
+public:
+    explicit Renderer(QString output) : m_output(std::move(output)) { QDir().mkpath(m_output); }
+
+    bool save(QWidget& window, const QString& name)
+    {
+        window.show();
+        QApplication::processEvents();
+        const QString file = m_output + "/" + name + ".png";
+        const bool saved = window.grab().save(file);
+        std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(file));
+        window.hide();
+        return saved;
+    }
+
+    // The main window on a predictions file from the test data, in a language.
+    bool mainWindow(const char* dataFile, int language, const QString& name)
+    {
+        QFile source(QStringLiteral(TIPLARK_TEST_DATA "/predictions/") + dataFile);
+        if (!source.open(QIODevice::ReadOnly))
+            return false;
+        QString text = QString::fromUtf8(source.readAll());
+        text.replace(QRegularExpression("Language=\\d+"), QStringLiteral("Language=%1").arg(language));
+        QTemporaryDir folder;
+        QFile predictions(folder.filePath("Tiplark.ini"));
+        if (!predictions.open(QIODevice::WriteOnly) || predictions.write(text.toUtf8()) < 0)
+            return false;
+        predictions.close();
+
+        testing::BoardHarness h;
+        TMainForm form(h.main, m_browser, (folder.path() + "/").toStdString());
+        form.FormCreate();
+        form.resize(1280, 740);
+        return save(form, name);
+    }
+
+    bool dialogs(int language)
+    {
+        testing::BoardHarness h;
+        h.main.preferences().languageIndex = language;
+        h.main.preferences().firstRun = false;
+        h.main.ApplyLanguage();
+        const Language& texts = h.main.language();
+        WebLinkLauncher links(m_browser, h.messages, h.cursor);
+        const QString suffix = QLatin1String(LanguageNames[language]);
+        bool saved = true;
+
+        TOptionsForm options(h.main, [] { return true; });
+        saved &= save(options, "Options" + suffix);
+        TAboutForm about(nullptr, texts, links, m_assets);
+        saved &= save(about, "About" + suffix);
+        TDonationForm donation(nullptr, texts, links, m_assets);
+        saved &= save(donation, "Donation" + suffix);
+        const Preferences& preferences = h.main.preferences();
+        TScheduleForm schedule(texts, BuildScheduleLines(preferences.zoneShift, preferences.daylightShift,
+                                                         boardTexts(h.board()), h.dates));
+        saved &= save(schedule, "Schedule" + suffix);
+        TStadiumForm stadium(nullptr, texts, 100, links, m_assets);
+        saved &= save(stadium, "Stadium" + suffix);
+        TStandingsRulesForm rules(nullptr, texts);
+        saved &= save(rules, "RankingCriteria" + suffix);
+        TThanksForm thanks(nullptr, texts);
+        saved &= save(thanks, "Thanks" + suffix);
+        return saved;
+    }
+
+    bool pictures()
+    {
+        TValenciaForm valencia(nullptr, m_assets);
+        TDedicationForm dedication(nullptr, m_assets);
+        // The favourite cheered, and another champion booed.
+        TWinnerForm cheered(nullptr, ChampionClick("Germany", "Germany", "CONGRATULATIONS"), m_assets, false);
+        TWinnerForm booed(nullptr, ChampionClick("Brazil", "Germany", "CONGRATULATIONS"), m_assets, false);
+        return save(valencia, "Valencia") & save(dedication, "Dedication") & save(cheered, "CelebrationFavourite")
+               & save(booed, "CelebrationOther");
+    }
+
+private:
+    QString m_output;
+    NoBrowser m_browser;
+    AssetLocator m_assets;
+};
+
+}  // namespace
+}  // namespace tiplark
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: tiplark_screenshots OUTPUT_FOLDER\n");
+        return 2;
+    }
+    tiplark::Renderer renderer(QString::fromLocal8Bit(argv[1]));
+    bool saved = true;
+    for (int language = 0; language < 3; ++language) {
+        const QString suffix = QLatin1String(tiplark::LanguageNames[language]);
+        saved &= renderer.mainWindow("empty-board.ini", language, "MainEmpty" + suffix);
+        saved &= renderer.mainWindow("complete-board.ini", language, "MainComplete" + suffix);
+        saved &= renderer.dialogs(language);
+    }
+    saved &= renderer.pictures();
+    return saved ? 0 : 1;
+}
