@@ -7,6 +7,7 @@
 #include "windows/MainForm.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char* argv[])
 {
@@ -22,6 +23,8 @@ int main(int argc, char* argv[])
     tiplark::TMainForm form(board, browser, tiplark::programFolder());
     messages.setParentWindow(&form);
     form.FormCreate();
+    // Desktops without a window manager ignore maximising; fill the screen anyway.
+    form.setGeometry(form.screen()->availableGeometry());
     form.showMaximized();
     return QApplication::exec();
 }

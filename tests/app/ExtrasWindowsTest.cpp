@@ -175,7 +175,7 @@ void ExtrasWindowsTest::useLanguage(int index)
 void ExtrasWindowsTest::venueWindowOpensOnTheClickedCity()
 {
     QVERIFY2(!m_assets.find(QStringLiteral("stadium-munich.jpg")).isEmpty(), "assets beside the program");
-    const bool opened = whileModal([&] { showVenueWindow(nullptr, m_h->main, 109, m_browser); },
+    const bool opened = whileModal([&] { showVenueWindow(nullptr, m_h->main.language(), 109, *m_links); },
                                    [](QWidget* window) {
                                        QCOMPARE(text(window, "StadiumNamePanel"), QStringLiteral("Munich Stadion"));
                                        QCOMPARE(text(window, "CapacityPanel"), QStringLiteral("66016"));

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,7 +17,9 @@
 #include <QValidator>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -62,6 +65,20 @@ private:
         m_form->show();
         QApplication::setActiveWindow(m_form.get());
         QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    }
+    // The class of the modal window that `trigger` opens, closed again at once.
+    QString modalOpenedBy(const std::function<void()>& trigger)
+    {
+        QString opened;
+        QTimer::singleShot(50, [&opened] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                opened = QString::fromLatin1(dialog->metaObject()->className());
+                dialog->reject();
+            }
+        });
+        trigger();
+        QTest::qWait(100);
+        return opened;
     }
     QColor textColour(const char* name)
     {
@@ -130,10 +147,19 @@ private slots:
 
     void typingReachesTheModelAndTheModelReachesTheWidgets()
     {
+        QCOMPARE(child<QLabel>("GAName1")->text(), QStringLiteral("Costa Rica"));
         QTest::keyClicks(edit("GA11"), "2");
         QCOMPARE(h().text("GA11"), "2");
-        board().setText("GA12", "0");
-        QCOMPARE(edit("GA12")->text(), QStringLiteral("0"));
+        QCOMPARE(edit("GAPts1")->text(), QStringLiteral("0"));
+        QTest::keyClicks(edit("GA12"), "0");
+        // Group A is recomputed from what was typed.
+        QCOMPARE(child<QLabel>("GAName1")->text(), QStringLiteral("Germany"));
+        QCOMPARE(edit("GAPts1")->text(), QStringLiteral("3"));
+        QCOMPARE(edit("GAPM4")->text(), QStringLiteral("-2"));
+        QCOMPARE(child<QLabel>("Final811Lbl")->text(), QStringLiteral("Germany"));
+        board().setText("GA12", "5");
+        QCOMPARE(edit("GA12")->text(), QStringLiteral("5"));
+        QCOMPARE(child<QLabel>("GAName1")->text(), QStringLiteral("Costa Rica"));
         // The knockout rules react to the model as the window shows it.
         QTest::keyClicks(edit("Final811"), "1");
         QTest::keyClicks(edit("Final812"), "1");
@@ -226,15 +252,28 @@ private slots:
         QCOMPARE(board().control("GA31Lbl").colour, TextColour::Default);
     }
 
-    void championTakesAHandOnlyWhenDecided()
+    void championIsALinkOnlyWhenDecided()
     {
         showActive();
         QWidget* champion = child("Champion");
+        const auto clickChampion = [champion] { QTest::mouseClick(champion, Qt::LeftButton); };
         QTest::mouseMove(champion);
         QCOMPARE(champion->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(modalOpenedBy(clickChampion), QString());
+
         board().setText(board().id("Champion"), "Germany");
         QTest::mouseMove(champion, champion->rect().center() + QPoint(2, 0));
         QCOMPARE(champion->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(modalOpenedBy(clickChampion), QStringLiteral("tiplark::TWinnerForm"));
+    }
+
+    void favouriteStandsOutInBlue()
+    {
+        h().main.preferences().favoriteIndex = 11;
+        h().main.ApplyLanguage();
+        QCOMPARE(textColour("GA11Lbl"), QColor(0, 0, 255));
+        QCOMPARE(textColour("GA52Lbl"), QColor(0, 0, 255));
+        QVERIFY(textColour("GA12Lbl") != QColor(0, 0, 255));
     }
 
     void accessibleNamesQuoteTheCurrentTeams()
@@ -319,6 +358,19 @@ private slots:
         h().messages.answers = {DialogResult::Yes};
         child<QAction>("Clear1")->trigger();
         QCOMPARE(edit("GB11")->text(), QString());
+    }
+
+    void menuItemsOpenTheirWindows()
+    {
+        showActive();
+        h().main.preferences().firstRun = false;
+        const std::pair<const char*, const char*> items[] = {
+            {"Schedule1", "tiplark::TScheduleForm"}, {"RankingCriteria1", "tiplark::TStandingsRulesForm"},
+            {"Munich1", "tiplark::TStadiumForm"},    {"Options1", "tiplark::TOptionsForm"},
+            {"About1", "tiplark::TAboutForm"},       {"MakeaDonation1", "tiplark::TDonationForm"},
+        };
+        for (const auto& [item, window] : items)
+            QCOMPARE(modalOpenedBy([this, item] { child<QAction>(item)->trigger(); }), QLatin1String(window));
     }
 
     void linksOpenInTheBrowser()

@@ -1,7 +1,6 @@
 #include "windows/AboutForm.h"
 
 #include "i18n/Language.h"
-#include "tournament/MainBoard.h"
 #include "windows/DonationForm.h"
 #include "windows/LinkButton.h"
 #include "windows/PictureForm.h"
@@ -61,22 +60,22 @@ TAboutForm::TAboutForm(QWidget* parent, const Language& language, WebLinkLaunche
     header->addWidget(name, 1);
     layout->addLayout(header);
 
-    auto* links_ = new QGridLayout;
+    auto* linkGrid = new QGridLayout;
     const auto addLink = [&](int row, const char* captionKey, const char* name, const QString& shown,
                              const char* address) {
         auto* caption = new QLabel(text(captionKey), this);
-        links_->addWidget(caption, row, 0);
+        linkGrid->addWidget(caption, row, 0);
         auto* link = new LinkButton(this);
         link->setObjectName(QLatin1String(name));
         link->setAddress(shown);
         link->setAccessibleName(caption->text());
         const std::string target = address;
         connect(link, &QPushButton::clicked, this, [this, target] { m_links.OpenInDefaultBrowser(target); });
-        links_->addWidget(link, row, 1);
+        linkGrid->addWidget(link, row, 1);
     };
     addLink(0, "about.contact", "EmailLbl", QStringLiteral("tiplark@example.org"), ContactAddress);
     addLink(1, "about.latest", "WebSiteLbl", QLatin1String(HomeAddress), HomeAddress);
-    layout->addLayout(links_);
+    layout->addLayout(linkGrid);
 
     QPushButton* thanks = makeOpener(this, "ThanksLbl", text("about.thanks"));
     connect(thanks, &QPushButton::clicked, this, &TAboutForm::ThanksClick);
@@ -130,10 +129,9 @@ void TAboutForm::DedicationClick()
     openOnTop(new TDedicationForm(this, m_assets));
 }
 
-void showAboutWindow(QWidget* parent, MainBoard& main, BrowserLauncher& browser)
+void showAboutWindow(QWidget* parent, const Language& language, WebLinkLauncher& links)
 {
-    WebLinkLauncher links(browser, main.services().messages, main.services().cursor);
-    TAboutForm form(parent, main.language(), links, AssetLocator());
+    TAboutForm form(parent, language, links, AssetLocator());
     form.exec();
 }
 

@@ -8,7 +8,6 @@
 namespace tiplark {
 
 class Language;
-class MainBoard;
 
 // Who made the program and where to find it; opens the thanks, donation,
 // tribute and dedication windows.
@@ -30,6 +29,6 @@ private:
 };
 
 // About1Click: shows the window modally.
-void showAboutWindow(QWidget* parent, MainBoard& main, BrowserLauncher& browser);
+void showAboutWindow(QWidget* parent, const Language& language, WebLinkLauncher& links);
 
 }  // namespace tiplark

@@ -46,6 +46,9 @@ BoardLayout::BoardLayout(const Board& board, const BoardControls& controls)
 
     place(controls.championHeading, {712, 604, 289, 22}, 15);
     place(controls.champion, {712, 626, 289, 36}, 26);
+    centre(controls.championHeading);
+    centre(controls.champion);
+    emphasise(controls.championHeading);
     // Three buttons share the final's width below the champion, in the
     // order Clear All, Save, Exit.
     const qreal buttonWidth = (289 - 2 * Margin) / 3;
@@ -70,6 +73,8 @@ void BoardLayout::placeGroup(const GroupControls& group, int index)
     place(group.panel, {groupPanelLeft(index), 0, GroupPanelWidth, GroupPanelHeight});
     place(group.heading, {Margin, 3, 80, LineHeight}, HeadingFont);
     place(group.clearButton, {GroupPanelWidth - Margin - ClearButtonSize, 5, ClearButtonSize, ClearButtonSize});
+    emphasise(group.heading);
+    emphasise(group.clearButton);
 
     const qreal labelWidth = GroupPanelWidth - 2 * Margin - BoxWidth - 2;
     for (int m = 0; m < MatchesPerGroup; ++m) {
@@ -86,13 +91,16 @@ void BoardLayout::placeStandings(const GroupControls& group, int index)
     const qreal left = index < 4 ? 16 : 288;
     place(group.standingsPanel, {left, 280 + StandingsPitch * (index % 4), StandingsWidth, StandingsHeight});
     place(group.standingsHeading, {Margin, 2, 96, 17}, HeadingFont);
+    emphasise(group.standingsHeading);
 
     constexpr qreal cellsLeft = 104;
     constexpr qreal cellPitch = 19.5;
     constexpr qreal rowTop = 21;
     constexpr qreal rowPitch = 18.5;
-    for (int c = 0; c < StandingsColumnCount; ++c)
-        place(group.columnHeading[c], {cellsLeft + c * cellPitch, 2, cellPitch, 17}, SmallFont);
+    for (int c = 0; c < StandingsColumnCount; ++c) {
+        place(group.columnHeading[c], {cellsLeft + c * cellPitch, 2, cellPitch - 1, 17}, SmallFont);
+        centre(group.columnHeading[c]);
+    }
     for (int row = 0; row < TeamsPerGroup; ++row) {
         const qreal top = rowTop + row * rowPitch;
         place(group.rowNumber[row], {Margin, top, 14, LineHeight});
@@ -108,12 +116,15 @@ void BoardLayout::placeRound(const RoundControls& round, const QRectF& panel)
     const qreal width = panel.width();
     place(round.heading, {Margin, 3, width - 2 * Margin - ClearButtonSize, LineHeight}, HeadingFont);
     place(round.clearButton, {width - Margin - ClearButtonSize, 5, ClearButtonSize, ClearButtonSize});
+    emphasise(round.heading);
+    emphasise(round.clearButton);
 
     // Columns: team name, score, penalty score under the "Pen." heading.
     const qreal penaltyLeft = width - Margin - BoxWidth;
     const qreal scoreLeft = penaltyLeft - 3 - BoxWidth;
     const qreal labelWidth = scoreLeft - 2 - Margin;
-    place(round.penaltyHeading, {penaltyLeft - 8, 21, BoxWidth + 8 + Margin - 1, 15}, SmallFont);
+    place(round.penaltyHeading, {penaltyLeft - 4, 21, BoxWidth + 8, 15}, SmallFont);
+    centre(round.penaltyHeading);
 
     const auto matchCount = static_cast<int>(round.matches.size());
     constexpr qreal firstTop = 38;

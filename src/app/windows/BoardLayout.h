@@ -19,6 +19,8 @@ public:
     struct Placement {
         QRectF rect;
         qreal fontSize = 11;  // pixels at scale 1
+        Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;  // of a label's text
+        bool emphasised = false;  // bold whatever the board says: headings, the clear buttons' "x"
     };
 
     BoardLayout(const Board& board, const BoardControls& controls);
@@ -32,6 +34,8 @@ private:
     void placeStandings(const GroupControls& group, int index);
     void placeRound(const RoundControls& round, const QRectF& panel);
     void place(ControlId id, const QRectF& rect, qreal fontSize = 11);
+    void centre(ControlId id) { m_placements[static_cast<size_t>(id)].alignment = Qt::AlignCenter; }
+    void emphasise(ControlId id) { m_placements[static_cast<size_t>(id)].emphasised = true; }
 
     std::vector<Placement> m_placements;
 };

@@ -1,9 +1,10 @@
 #include "windows/BoardView.h"
 
 #include "platform/QtMessageService.h"
+#include "tournament/KeyFilter.h"
 
-#include <QApplication>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -32,17 +33,6 @@ QRect scaled(const QRectF& rect, qreal scale, QPointF offset = {})
             static_cast<int>(std::lround(bottomRight.y())) - top};
 }
 
-bool isHeading(const BoardControls& controls, ControlId id)
-{
-    for (const GroupControls& group : controls.groups)
-        if (id == group.heading || id == group.standingsHeading)
-            return true;
-    for (const RoundControls& round : controls.rounds)
-        if (id == round.heading)
-            return true;
-    return id == controls.championHeading;
-}
-
 }  // namespace
 
 BoardView::BoardView(Board& board, const BoardControls& controls, QWidget* parent)
@@ -58,8 +48,6 @@ BoardView::BoardView(Board& board, const BoardControls& controls, QWidget* paren
         m_widgets[static_cast<size_t>(id)] = create(id);
     for (ControlId id = 0; id < board.size(); ++id) {
         QWidget* w = widget(id);
-        if (isHeading(controls, id))
-            w->setProperty("heading", true);
         const QString name = m_names.nameOf(id);
         if (!name.isEmpty())
             w->setAccessibleName(name);
@@ -105,7 +93,7 @@ QWidget* BoardView::create(ControlId id)
     case ControlKind::Label: {
         auto* label = new QLabel(parent);
         label->setTextFormat(Qt::PlainText);
-        label->setAlignment(control.parent == NoControl ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+        label->setAlignment(m_layout.placement(id).alignment);
         created = label;
         break;
     }
@@ -144,9 +132,23 @@ QWidget* BoardView::createEdit(ControlId id, QWidget* parent)
     // The validator guards every way in: typing, pasting, dropping.
     static const QRegularExpression scoreText(QStringLiteral("^[0-9]{0,2}$"));
     edit->setValidator(new QRegularExpressionValidator(scoreText, edit));
+    edit->installEventFilter(this);
     connect(edit, &QLineEdit::textEdited, this,
             [this, id](const QString& text) { m_board.setText(id, text.toStdString()); });
     return edit;
+}
+
+bool BoardView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        // Only keys that type a character meet the score filter; shortcuts
+        // (Ctrl+C, Ctrl+Z) and editing keys pass as they are.
+        const QString typed = static_cast<QKeyEvent*>(event)->text();
+        const char32_t character = typed.isEmpty() ? 0 : typed.toUcs4().value(0);
+        if (character >= 0x20 && character != 0x7f && !myKeyPress(character))
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void BoardView::styleCard(QWidget* panel)
@@ -206,8 +208,7 @@ void BoardView::applyFont(ControlId id)
     QWidget* w = widget(id);
     QFont font = w->font();
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(m_layout.placement(id).fontSize * m_scale))));
-    font.setBold(m_board.control(id).bold || w->property("heading").toBool()
-                 || (m_board.control(id).kind == ControlKind::Button && m_board.control(id).parent != NoControl));
+    font.setBold(m_board.control(id).bold || m_layout.placement(id).emphasised);
     w->setFont(font);
 }
 

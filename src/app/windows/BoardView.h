@@ -35,6 +35,8 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // The score boxes' key filter.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void controlChanged(ControlId id, ControlProperty property) override;

@@ -1,7 +1,6 @@
 #include "windows/DonationForm.h"
 
 #include "i18n/Language.h"
-#include "tournament/MainBoard.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -75,10 +74,9 @@ TDonationForm::TDonationForm(QWidget* parent, const Language& language, WebLinkL
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void showDonationWindow(QWidget* parent, MainBoard& main, BrowserLauncher& browser)
+void showDonationWindow(QWidget* parent, const Language& language, WebLinkLauncher& links)
 {
-    WebLinkLauncher links(browser, main.services().messages, main.services().cursor);
-    TDonationForm form(parent, main.language(), links, AssetLocator());
+    TDonationForm form(parent, language, links, AssetLocator());
     form.exec();
 }
 

@@ -8,7 +8,6 @@
 namespace tiplark {
 
 class Language;
-class MainBoard;
 
 // Asks for a donation; its two payment-service pictures open the donation page.
 class TDonationForm : public QDialog {
@@ -18,6 +17,6 @@ public:
 };
 
 // MakeaDonation1Click: shows the window modally.
-void showDonationWindow(QWidget* parent, MainBoard& main, BrowserLauncher& browser);
+void showDonationWindow(QWidget* parent, const Language& language, WebLinkLauncher& links);
 
 }  // namespace tiplark

@@ -8,10 +8,15 @@
 #include "storage/PredictionsLocation.h"
 #include "tournament/MainBoard.h"
 #include "venues/Celebration.h"
+#include "windows/AboutForm.h"
 #include "windows/BoardView.h"
+#include "windows/DonationForm.h"
 #include "windows/MainMenu.h"
 #include "windows/OptionsForm.h"
 #include "windows/ScheduleForm.h"
+#include "windows/StadiumForm.h"
+#include "windows/StandingsRulesForm.h"
+#include "windows/WinnerForm.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -94,12 +99,15 @@ void TMainForm::watchTeamLabels()
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
-    const ControlId id = m_view->controlOf(watched);
-    if (id == NoControl)
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick && type != QEvent::MouseButtonRelease
+        && type != QEvent::MouseMove && type != QEvent::Enter)
         return QMainWindow::eventFilter(watched, event);
+    const ControlId id = m_view->controlOf(watched);
     const bool champion = id == m_main.controls().champion;
-    switch (event->type()) {
+    switch (type) {
     case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
         // The champion may have changed under a resting mouse.
         if (champion)
             ChampionMouseMove();
@@ -111,12 +119,9 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
             && static_cast<QWidget*>(watched)->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint()))
             ChampionClick();
         break;
-    case QEvent::MouseMove:
-    case QEvent::Enter:
+    default:
         if (champion)
             ChampionMouseMove();
-        break;
-    default:
         break;
     }
     return QMainWindow::eventFilter(watched, event);
@@ -133,14 +138,15 @@ void TMainForm::ChampionMouseMove()
 void TMainForm::onButton(int control)
 {
     const BoardControls& controls = m_main.controls();
+    const ControlId panel = m_main.board().control(control).parent;
     if (control == controls.saveButton)
         SaveButtonClick();
     else if (control == controls.okButton)
         OKButtonClick();
     else if (control == controls.clearAllButton)
         ClearAllButtonClick();
-    else
-        GroupADelButtonClick(m_main.board().control(control).parent);
+    else if (panel != NoControl)
+        GroupADelButtonClick(panel);
 }
 
 void TMainForm::languageApplied()
@@ -225,10 +231,29 @@ void TMainForm::CountryWebLink(int tag)
     m_links.CountryWebLink(tag, m_main.preferences().languageIndex);
 }
 
-void TMainForm::RankingCriteria1Click() {}
-void TMainForm::VenueFormSetup(int) {}
-void TMainForm::About1Click() {}
-void TMainForm::MakeaDonation1Click() {}
-void TMainForm::ChampionClick() {}
+void TMainForm::RankingCriteria1Click()
+{
+    showRankingCriteriaWindow(this, m_main.language());
+}
+
+void TMainForm::VenueFormSetup(int venue)
+{
+    showVenueWindow(this, m_main.language(), venue, m_links);
+}
+
+void TMainForm::About1Click()
+{
+    showAboutWindow(this, m_main.language(), m_links);
+}
+
+void TMainForm::MakeaDonation1Click()
+{
+    showDonationWindow(this, m_main.language(), m_links);
+}
+
+void TMainForm::ChampionClick()
+{
+    showCelebrationWindow(this, m_main);
+}
 
 }  // namespace tiplark

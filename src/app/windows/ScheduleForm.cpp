@@ -29,7 +29,6 @@ TScheduleForm::TScheduleForm(const Language& language, const std::vector<std::st
 
     m_scheduleList->setObjectName(QStringLiteral("ScheduleLB"));
     m_scheduleList->setAccessibleName(title);
-    m_scheduleList->setAccessibleDescription(tr("One line per match: number, kick-off in your time zone, teams"));
     m_scheduleList->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_scheduleList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_scheduleList->setUniformItemSizes(true);

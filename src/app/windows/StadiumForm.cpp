@@ -1,6 +1,5 @@
 #include "windows/StadiumForm.h"
 
-#include "tournament/MainBoard.h"
 #include "venues/VenueTable.h"
 #include "windows/LinkButton.h"
 #include "windows/ScreenCentre.h"
@@ -183,10 +182,9 @@ void TStadiumForm::CloseButtonClick()
     accept();
 }
 
-void showVenueWindow(QWidget* parent, MainBoard& main, int venueNumber, BrowserLauncher& browser)
+void showVenueWindow(QWidget* parent, const Language& language, int venueNumber, WebLinkLauncher& links)
 {
-    WebLinkLauncher links(browser, main.services().messages, main.services().cursor);
-    TStadiumForm form(parent, main.language(), venueNumber, links, AssetLocator());
+    TStadiumForm form(parent, language, venueNumber, links, AssetLocator());
     form.exec();
 }
 

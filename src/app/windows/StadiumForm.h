@@ -13,7 +13,6 @@ class QPushButton;
 namespace tiplark {
 
 class LinkButton;
-class MainBoard;
 
 // The venue browser: one stadium at a time with its name, capacity, picture
 // and two web addresses; the arrows step round the twelve venues.
@@ -53,6 +52,6 @@ private:
 
 // VenueFormSetup: opens the venue window on a city item's venue number and
 // waits until the user closes it.
-void showVenueWindow(QWidget* parent, MainBoard& main, int venueNumber, BrowserLauncher& browser);
+void showVenueWindow(QWidget* parent, const Language& language, int venueNumber, WebLinkLauncher& links);
 
 }  // namespace tiplark
