@@ -40,7 +40,7 @@ QComboBox* addList(QWidget* parent, const char* name)
     box->setEditable(false);
     // The zone entries are long; the list shows them whole when it drops down.
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    box->setMinimumContentsLength(24);
+    box->setMinimumContentsLength(16);
     return box;
 }
 
