@@ -26,14 +26,23 @@ std::string_view trimmed(std::string_view text)
     return text;
 }
 
+char foldedChar(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 std::string folded(std::string_view name)
 {
     std::string out(name);
-    for (char& c : out) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
+    for (char& c : out)
+        c = foldedChar(c);
     return out;
+}
+
+bool sameFolded(std::string_view name, std::string_view foldedName)
+{
+    return name.size() == foldedName.size() &&
+           std::equal(name.begin(), name.end(), foldedName.begin(), [](char a, char b) { return foldedChar(a) == b; });
 }
 
 bool endsWithLineBreak(std::string_view text)
@@ -65,7 +74,7 @@ void separate(std::string& out, size_t start)
 size_t keyIndex(const SectionValues& section, const std::string& foldedKey)
 {
     for (size_t k = 0; k < section.values.size(); ++k) {
-        if (folded(section.values[k].first) == foldedKey)
+        if (sameFolded(section.values[k].first, foldedKey))
             return k;
     }
     return NoKey;
