@@ -11,6 +11,8 @@
 #include <QIcon>
 #include <QScreen>
 
+#include <cstdlib>
+
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
@@ -25,7 +27,8 @@ int main(int argc, char* argv[])
 
     tiplark::TMainForm form(board, browser, tiplark::programFolder());
     messages.setParentWindow(&form);
-    form.FormCreate();
+    if (!form.FormCreate())
+        return EXIT_FAILURE;
     // Desktops without a window manager ignore maximising; fill the screen anyway.
     form.setGeometry(form.screen()->availableGeometry());
     form.showMaximized();

@@ -1,5 +1,7 @@
 #include "storage/PredictionsFile.h"
 
+#include "i18n/Language.h"
+#include "storage/AtomicFile.h"
 #include "storage/PredictionKeys.h"
 #include "storage/SettingValues.h"
 #include "storage/SettingsFile.h"
@@ -11,6 +13,7 @@ namespace tiplark {
 namespace {
 
 constexpr const char* FirstTimeKey = "FirstTime";
+constexpr const char* BackupSuffix = ".bak";
 
 template <typename... Visitors>
 struct Overloaded : Visitors... {
@@ -149,25 +152,72 @@ void loadBoard(MainBoard& main, const std::vector<PredictionKey>& keys, const Se
     main.groupStage().SetFirstTimeGroups();
 }
 
+std::vector<SectionValues> sectionValues(const std::vector<PredictionKey>& keys, const MainBoard& main)
+{
+    std::vector<SectionValues> sections;
+    for (const PredictionKey& key : keys) {
+        if (sections.empty() || sections.back().name != key.section)
+            sections.push_back({key.section, {}});
+        sections.back().values.emplace_back(key.name, keyText(key, main));
+    }
+    return sections;
+}
+
+// Start-up load of `file` into the board. True on a first run.
+bool readFile(MainBoard& main, const std::vector<PredictionKey>& keys, const SettingsFile& file)
+{
+    if (readFirstRun(main, keys, file)) {
+        main.preferences().unloadedData = !file.bytes().empty();
+        return true;
+    }
+    loadBoard(main, keys, file);
+    main.preferences().unloadedData = file.losesData(sectionValues(keys, main));
+    return false;
+}
+
+// Keeps the file about to be replaced beside it and says where.
+bool keepBackup(MainBoard& main, const std::string& path, const std::string& bytes)
+{
+    const std::string backup = path + BackupSuffix;
+    if (!replaceFileAtomically(backup, bytes)) {
+        main.services().messages.showError("Unable to write to " + backup);
+        return false;
+    }
+    std::string text = Language::text(main.preferences().languageIndex, "msg.backupKept");
+    text.replace(text.find("%s"), 2, backup);
+    main.services().messages.showInformation(text);
+    return true;
+}
+
 }  // namespace
+
+std::string predictionsFileText(const MainBoard& main, const std::string& previous)
+{
+    return SettingsFile(previous).rewritten(sectionValues(predictionKeys(main.controls()), main));
+}
 
 bool SaveAll(MainBoard& main, const std::string& path)
 {
-    const std::vector<PredictionKey> keys = predictionKeys(main.controls());
-    SettingsFile file;
+    SettingsFile previous;
     // A file that exists but cannot be read is not replaced: its other
     // sections would be lost.
-    bool saved = file.load(path) != SettingsFileState::Unreadable;
-    if (saved) {
-        for (const std::string& section : predictionSections(keys))
-            file.eraseSection(section);
-        for (const PredictionKey& key : keys)
-            file.setValue(key.section, key.name, keyText(key, main));
-        saved = file.save(path);
-    }
-    if (!saved)
+    if (previous.load(path) == SettingsFileState::Unreadable) {
         main.services().messages.showError("Unable to write to " + path);
-    return saved;
+        return false;
+    }
+    Preferences& preferences = main.preferences();
+    if (preferences.unloadedData && !previous.bytes().empty()) {
+        if (!keepBackup(main, path, previous.bytes()))
+            return false;
+        preferences.unloadedData = false;
+    }
+    const std::vector<PredictionKey> keys = predictionKeys(main.controls());
+    if (!replaceFileAtomically(path, previous.rewritten(sectionValues(keys, main)))) {
+        main.services().messages.showError("Unable to write to " + path);
+        return false;
+    }
+    preferences.unloadedData = false;
+    return true;
 }
 
 void ReadAll(MainBoard& main, const std::string& path, const std::function<void()>& showFirstRunOptions)
@@ -175,13 +225,11 @@ void ReadAll(MainBoard& main, const std::string& path, const std::function<void(
     const std::vector<PredictionKey> keys = predictionKeys(main.controls());
     SettingsFile file;
     file.load(path);
-    if (readFirstRun(main, keys, file)) {
+    if (readFile(main, keys, file)) {
         showFirstRunOptions();
         main.preferences().teamNamesPending = true;
         main.groupStage().SetFirstTimeGroups();
-        return;
     }
-    loadBoard(main, keys, file);
 }
 
 PredictionsLoad LoadPredictions(MainBoard& main, const std::string& path)
@@ -196,10 +244,7 @@ PredictionsLoad LoadPredictions(MainBoard& main, const std::string& path)
     case SettingsFileState::Loaded:
         break;
     }
-    if (readFirstRun(main, keys, file))
-        return PredictionsLoad::FirstRun;
-    loadBoard(main, keys, file);
-    return PredictionsLoad::Loaded;
+    return readFile(main, keys, file) ? PredictionsLoad::FirstRun : PredictionsLoad::Loaded;
 }
 
 }  // namespace tiplark
