@@ -1,3 +1,4 @@
+#include "ProgramArguments.h"
 #include "platform/AssetLocator.h"
 #include "platform/LocaleDateTimeFormat.h"
 #include "platform/ProgramFolder.h"
@@ -12,9 +13,12 @@
 #include <QScreen>
 
 #include <cstdlib>
+#include <iostream>
 
 int main(int argc, char* argv[])
 {
+    if (const std::optional<int> status = tiplark::answerInformationArguments(argc, argv, std::cout))
+        return *status;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tiplark - Germany"));
     QApplication::setWindowIcon(QIcon(tiplark::AssetLocator().picture(QStringLiteral("tiplark.png"))));

@@ -630,6 +630,20 @@ TEST_F(PredictionsLocationTest, UnwritableProgramFolderUsesTheUserConfiguration)
     EXPECT_TRUE(std::filesystem::is_regular_file(expected));
 }
 
+TEST_F(PredictionsLocationTest, SystemProgramFoldersNeverHoldTheFile)
+{
+    // Run as root (as CI does) these folders are writable; the file must
+    // still go to the user's configuration.
+    ::setenv("XDG_CONFIG_HOME", m_folder.file("config").c_str(), 1);
+    const std::string expected = m_folder.file("config/Tiplark/Tiplark.ini");
+    for (const char* folder : {"/usr/bin/", "/usr/games", "/usr/local/bin/", "/bin/", "/sbin", "/usr/bin/../bin/"})
+        EXPECT_EQ(predictionsFilePath(folder), expected) << folder;
+    // Only the top folder counts: a user's folder named like a system one keeps the file.
+    const std::string ownBin = m_folder.file("usr/bin");
+    std::filesystem::create_directories(ownBin);
+    EXPECT_EQ(predictionsFilePath(ownBin), ownBin + "/Tiplark.ini");
+}
+
 TEST_F(PredictionsLocationTest, ConfigurationFolderDefaultsToHome)
 {
     ::unsetenv("XDG_CONFIG_HOME");
