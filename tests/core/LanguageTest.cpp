@@ -20,7 +20,7 @@ using testing::BoardHarness;
 
 TEST(LanguageTables, EveryKeyHasThreeTexts)
 {
-    EXPECT_EQ(languageTextKeys().size(), 95u);
+    EXPECT_EQ(languageTextKeys().size(), 96u);
     for (const std::string& key : languageTextKeys())
         for (int language = 0; language < LanguageCount; ++language)
             EXPECT_FALSE(languageText(language, key).empty()) << key << " in language " << language;
@@ -36,6 +36,9 @@ TEST(LanguageTables, TextsKeepAccentsAndLineBreaks)
     EXPECT_EQ(languageText(LanguageSpanish, "city.Munich"), "Múnich");
     EXPECT_EQ(languageText(LanguageFrench, "city.Stuttgart"), "Stuttgart");
     EXPECT_EQ(languageText(LanguageEnglish, "board.group"), "Group ");
+    EXPECT_EQ(languageText(LanguageFrench, "thanks.body"),
+              "Aux testeurs des versions anglaise, espagnole et française,\rà tous ceux qui ont envoyé un score qui ne "
+              "tombait pas juste,\ret à tous ceux qui ont demandé une fonction de plus.");
 }
 
 TEST(LanguageTables, OtherIndicesReadEnglishAndUnknownKeysAreEmpty)
