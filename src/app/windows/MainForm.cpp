@@ -157,6 +157,7 @@ void TMainForm::languageApplied()
 {
     const Language& language = m_main.language();
     m_menu->applyLanguage(language);
+    m_standardTexts.use(language.index());
     setWindowTitle(QString::fromStdString(m_main.caption()));
 }
 
