@@ -135,27 +135,6 @@ private slots:
         QVERIFY(m_boxStaysOnTop);
     }
 
-    void standardButtonsFollowTheLanguage_data()
-    {
-        QTest::addColumn<int>("language");
-        QTest::addColumn<QStringList>("buttons");
-        QTest::newRow("Spanish") << 1 << QStringList{"&Sí", "&No", "Cancelar"};
-        QTest::newRow("French") << 2 << QStringList{"&Oui", "&Non", "Annuler"};
-        QTest::newRow("English") << 0 << QStringList{"&Yes", "&No", "Cancel"};
-        QTest::newRow("unknown index reads English") << 7 << QStringList{"&Yes", "&No", "Cancel"};
-    }
-
-    void standardButtonsFollowTheLanguage()
-    {
-        QFETCH(int, language);
-        StandardTranslations translations;
-        QVERIFY(translations.use(language));
-        QtMessageService messages;
-        answerWith(QMessageBox::Cancel);
-        messages.askYesNoCancel("¿Quieres guardar los datos antes de salir?");
-        QTEST(m_buttonTexts, "buttons");
-    }
-
     void translationsAreRemovedWithTheirOwner()
     {
         QtMessageService messages;
