@@ -45,6 +45,13 @@ expect_golden("report" good-report.txt)
 run(--schedule "${DATA}/good.ini")
 expect_golden("schedule" good-schedule.txt)
 
+# No regional settings at all (LANG unset, as scripts often run): hours and
+# minutes only, and the pairings in their column.
+execute_process(COMMAND "${CMAKE_COMMAND}" -E env --unset=LC_ALL --unset=LC_TIME --unset=LANG
+    "${PROGRAM}" --schedule "${DATA}/good.ini"
+  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+expect_golden("schedule in the C locale" good-schedule-c.txt)
+
 # Readable but damaged values load with the program's defaults.
 run("${DATA}/damaged.ini")
 expect_golden("damaged file" damaged-report.txt)

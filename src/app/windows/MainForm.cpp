@@ -20,6 +20,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScrollArea>
@@ -34,7 +35,10 @@ TMainForm::TMainForm(MainBoard& main, BrowserLauncher& browser, const std::strin
     , m_menu(new MainMenu(menuBar()))
     , m_links(browser, main.services().messages, main.services().cursor)
     , m_reportDialogs(this)
-    , m_report(m_reportDialogs, main.services().messages, QString::fromStdString(programFolder))
+    // Reports are offered where the predictions are kept: the program's
+    // folder, or the user's own when the program's cannot be written.
+    , m_report(m_reportDialogs, main.services().messages,
+               QFileInfo(QString::fromStdString(m_predictionsPath)).absolutePath())
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Tiplark - Germany"));
@@ -153,6 +157,7 @@ void TMainForm::languageApplied()
 {
     const Language& language = m_main.language();
     m_menu->applyLanguage(language);
+    m_standardTexts.use(language.index());
     setWindowTitle(QString::fromStdString(m_main.caption()));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/Board.h"
+#include "platform/StandardTranslations.h"
 #include "venues/WebLinkLauncher.h"
 #include "windows/ReportDialogs.h"
 #include "windows/ReportPrinter.h"
@@ -60,7 +61,8 @@ private:
     // Asks before the window closes; false keeps it open.
     bool FormClose();
     void ChampionMouseMove();
-    // Menu captions and window title in the language just applied.
+    // Menu captions, window title and the toolkit's standard texts in the
+    // language just applied.
     void languageApplied();
     bool save();
     void connectMenu();
@@ -74,6 +76,7 @@ private:
     WebLinkLauncher m_links;
     QtReportDialogs m_reportDialogs;
     ReportPrinter m_report;
+    StandardTranslations m_standardTexts;
     bool m_championClickable = false;
 };
 
