@@ -149,32 +149,19 @@ void loadBoard(MainBoard& main, const std::vector<PredictionKey>& keys, const Se
     main.groupStage().SetFirstTimeGroups();
 }
 
-}  // namespace
-
-bool SaveAll(MainBoard& main, const std::string& path)
+// The board's sections in place of the file's own; other sections stay.
+void storeBoard(const MainBoard& main, SettingsFile& file)
 {
     const std::vector<PredictionKey> keys = predictionKeys(main.controls());
-    SettingsFile file;
-    // A file that exists but cannot be read is not replaced: its other
-    // sections would be lost.
-    bool saved = file.load(path) != SettingsFileState::Unreadable;
-    if (saved) {
-        for (const std::string& section : predictionSections(keys))
-            file.eraseSection(section);
-        for (const PredictionKey& key : keys)
-            file.setValue(key.section, key.name, keyText(key, main));
-        saved = file.save(path);
-    }
-    if (!saved)
-        main.services().messages.showError("Unable to write to " + path);
-    return saved;
+    for (const std::string& section : predictionSections(keys))
+        file.eraseSection(section);
+    for (const PredictionKey& key : keys)
+        file.setValue(key.section, key.name, keyText(key, main));
 }
 
-void ReadAll(MainBoard& main, const std::string& path, const std::function<void()>& showFirstRunOptions)
+void readAll(MainBoard& main, const SettingsFile& file, const std::function<void()>& showFirstRunOptions)
 {
     const std::vector<PredictionKey> keys = predictionKeys(main.controls());
-    SettingsFile file;
-    file.load(path);
     if (readFirstRun(main, keys, file)) {
         showFirstRunOptions();
         main.preferences().teamNamesPending = true;
@@ -182,6 +169,46 @@ void ReadAll(MainBoard& main, const std::string& path, const std::function<void(
         return;
     }
     loadBoard(main, keys, file);
+}
+
+}  // namespace
+
+bool SaveAll(MainBoard& main, const std::string& path)
+{
+    SettingsFile file;
+    // A file that exists but cannot be read is not replaced: its other
+    // sections would be lost.
+    bool saved = file.load(path) != SettingsFileState::Unreadable;
+    if (saved) {
+        storeBoard(main, file);
+        saved = file.save(path);
+    }
+    if (!saved)
+        main.services().messages.showError("Unable to write to " + path);
+    return saved;
+}
+
+std::optional<std::string> SavedText(MainBoard& main, std::string_view existing)
+{
+    SettingsFile file;
+    if (file.loadText(existing) == SettingsFileState::Unreadable)
+        return std::nullopt;
+    storeBoard(main, file);
+    return file.text();
+}
+
+void ReadAll(MainBoard& main, const std::string& path, const std::function<void()>& showFirstRunOptions)
+{
+    SettingsFile file;
+    file.load(path);
+    readAll(main, file, showFirstRunOptions);
+}
+
+void ReadAllText(MainBoard& main, std::string_view text, const std::function<void()>& showFirstRunOptions)
+{
+    SettingsFile file;
+    file.loadText(text);
+    readAll(main, file, showFirstRunOptions);
 }
 
 PredictionsLoad LoadPredictions(MainBoard& main, const std::string& path)

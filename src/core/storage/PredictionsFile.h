@@ -1,7 +1,9 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace tiplark {
 
@@ -23,6 +25,12 @@ bool SaveAll(MainBoard& main, const std::string& path);
 // change events rebuild the tables and the bracket. Damaged values leave
 // their box empty or their preference at its default; loading never stops.
 void ReadAll(MainBoard& main, const std::string& path, const std::function<void()>& showFirstRunOptions);
+
+// SaveAll and ReadAll on a file's bytes in memory, for checks that need no
+// disk: the text SaveAll would write over a file holding `existing`
+// (std::nullopt where SaveAll would fail to encode it), and the load of `text`.
+std::optional<std::string> SavedText(MainBoard& main, std::string_view existing);
+void ReadAllText(MainBoard& main, std::string_view text, const std::function<void()>& showFirstRunOptions);
 
 enum class PredictionsLoad {
     Loaded,

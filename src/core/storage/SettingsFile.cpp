@@ -41,7 +41,13 @@ SettingsFileState SettingsFile::load(const std::string& path)
     const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     if (file.bad())
         return SettingsFileState::Unreadable;
-    if (m_ini->ini.LoadData(bytes) < 0) {
+    return loadText(bytes);
+}
+
+SettingsFileState SettingsFile::loadText(std::string_view bytes)
+{
+    m_ini->ini.Reset();
+    if (m_ini->ini.LoadData(bytes.data(), bytes.size()) < 0) {
         m_ini->ini.Reset();
         return SettingsFileState::Unreadable;
     }
@@ -66,19 +72,18 @@ void SettingsFile::eraseSection(std::string_view section)
     m_ini->ini.Delete(std::string(section).c_str(), nullptr);
 }
 
-std::string SettingsFile::text() const
+std::optional<std::string> SettingsFile::text() const
 {
     std::string out;
-    m_ini->ini.Save(out);
+    if (m_ini->ini.Save(out) < 0)
+        return std::nullopt;
     return out;
 }
 
 bool SettingsFile::save(const std::string& path) const
 {
-    std::string out;
-    if (m_ini->ini.Save(out) < 0)
-        return false;
-    return replaceFileAtomically(path, out);
+    const std::optional<std::string> out = text();
+    return out && replaceFileAtomically(path, *out);
 }
 
 }  // namespace tiplark

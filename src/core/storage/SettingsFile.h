@@ -22,15 +22,18 @@ public:
     SettingsFile& operator=(const SettingsFile&) = delete;
 
     SettingsFileState load(const std::string& path);
+    // Reads the bytes of a file already in memory; only text SimpleIni
+    // rejects as a whole is Unreadable.
+    SettingsFileState loadText(std::string_view bytes);
 
     // std::nullopt when the section or the key is absent.
     std::optional<std::string> value(std::string_view section, std::string_view key) const;
     void setValue(std::string_view section, std::string_view key, std::string_view value);
     void eraseSection(std::string_view section);
 
-    // The whole file as it would be written.
-    std::string text() const;
-    // Replaces the file at `path` atomically; false when it could not be written.
+    // The whole file exactly as save() writes it; std::nullopt when it cannot be encoded.
+    std::optional<std::string> text() const;
+    // Replaces the file at `path` atomically with text(); false when it could not be written.
     bool save(const std::string& path) const;
 
 private:
