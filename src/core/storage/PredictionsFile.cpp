@@ -220,16 +220,29 @@ bool SaveAll(MainBoard& main, const std::string& path)
     return true;
 }
 
-void ReadAll(MainBoard& main, const std::string& path, const std::function<void()>& showFirstRunOptions)
+namespace {
+
+void startUpFrom(MainBoard& main, const SettingsFile& file, const std::function<void()>& showFirstRunOptions)
 {
-    const std::vector<PredictionKey> keys = predictionKeys(main.controls());
-    SettingsFile file;
-    file.load(path);
-    if (readFile(main, keys, file)) {
+    if (readFile(main, predictionKeys(main.controls()), file)) {
         showFirstRunOptions();
         main.preferences().teamNamesPending = true;
         main.groupStage().SetFirstTimeGroups();
     }
+}
+
+}  // namespace
+
+void ReadAll(MainBoard& main, const std::string& path, const std::function<void()>& showFirstRunOptions)
+{
+    SettingsFile file;
+    file.load(path);
+    startUpFrom(main, file, showFirstRunOptions);
+}
+
+void ReadAllText(MainBoard& main, std::string_view text, const std::function<void()>& showFirstRunOptions)
+{
+    startUpFrom(main, SettingsFile(std::string(text)), showFirstRunOptions);
 }
 
 PredictionsLoad LoadPredictions(MainBoard& main, const std::string& path)

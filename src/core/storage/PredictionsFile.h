@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace tiplark {
 
@@ -30,6 +31,9 @@ std::string predictionsFileText(const MainBoard& main, const std::string& previo
 // their box empty or their preference at its default, a damaged line is
 // skipped alone; loading never stops.
 void ReadAll(MainBoard& main, const std::string& path, const std::function<void()>& showFirstRunOptions);
+
+// ReadAll on a file's bytes already in memory, for checks that need no disk.
+void ReadAllText(MainBoard& main, std::string_view text, const std::function<void()>& showFirstRunOptions);
 
 enum class PredictionsLoad {
     Loaded,
