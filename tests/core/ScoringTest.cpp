@@ -9,6 +9,7 @@
 #include "report/ReportLines.h"
 #include "report/TextLookup.h"
 #include "storage/BoxTexts.h"
+#include "storage/PoolSettings.h"
 #include "storage/PredictionsFile.h"
 
 #include <gtest/gtest.h>
@@ -328,6 +329,31 @@ TEST(Comparison, LinesShowBothSidesAndTotalsInTheLanguage)
     EXPECT_TRUE(std::regex_match(lines[GroupMatchCount + 6], std::regex("Octavos de final 6 +Suiza -0 Ucrania +Suiza 0-0 \\(0-3\\) Ucrania +0")))
         << lines[GroupMatchCount + 6];
     EXPECT_EQ(lines.back(), "Total: " + std::to_string(score.total) + " de 314");
+}
+
+}  // namespace
+}  // namespace tiplark
+
+namespace tiplark {
+namespace {
+
+TEST_F(ScoringFiles, PoolChoiceSurvivesASaveOfThePredictions)
+{
+    const std::string settings = m_folder.file("Tiplark.ini");
+    EXPECT_EQ(readPoolChoice(settings), PoolChoice{});
+
+    const PoolChoice choice{{"/home/ana/ana.ini", "relative/ben.ini", "/tmp/ç é.ini"}, false};
+    ASSERT_TRUE(writePoolChoice(settings, choice));
+    BoardHarness h;
+    FillInRealResults(h.main);
+    ASSERT_TRUE(SaveAll(h.main, settings));
+    EXPECT_EQ(readPoolChoice(settings), choice);
+    EXPECT_EQ(LoadPredictions(h.main, settings), PredictionsLoad::Loaded);
+
+    // A shorter list leaves no file of the longer one behind.
+    ASSERT_TRUE(writePoolChoice(settings, PoolChoice{{"/one.ini"}, true}));
+    EXPECT_EQ(readPoolChoice(settings), (PoolChoice{{"/one.ini"}, true}));
+    EXPECT_FALSE(writePoolChoice(m_folder.path().string(), choice));
 }
 
 }  // namespace
