@@ -358,3 +358,27 @@ TEST_F(ScoringFiles, PoolChoiceSurvivesASaveOfThePredictions)
 
 }  // namespace
 }  // namespace tiplark
+
+namespace tiplark {
+namespace {
+
+TEST(TeamNumber, FindsATeamInAnyLanguageAndNothingElse)
+{
+    struct Case {
+        int language;
+        const char* name;
+        int team;
+    };
+    const Case cases[] = {
+        {LanguageEnglish, "Germany", Germany}, {LanguageSpanish, "Alemania", Germany},
+        {LanguageFrench, "Allemagne", Germany}, {LanguageEnglish, "Allemagne", Germany},
+        {LanguageFrench, "Serbia Mont.", 24},   {LanguageSpanish, "Serbia-Mont.", 24},
+        {LanguageEnglish, "xxxxxxxxxx", 0},     {LanguageEnglish, "germany", 0},
+        {LanguageEnglish, "", 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(teamNumber(c.language, c.name), c.team) << c.name;
+}
+
+}  // namespace
+}  // namespace tiplark

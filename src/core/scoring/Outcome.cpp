@@ -1,5 +1,6 @@
 #include "scoring/Outcome.h"
 
+#include "i18n/LanguageTables.h"
 #include "i18n/TeamNameTables.h"
 #include "scoring/QuietBoard.h"
 #include "scoring/RealResults.h"
@@ -61,9 +62,13 @@ MatchPlace matchPlace(int index)
 
 int teamNumber(int languageIndex, const std::string& name)
 {
-    for (int team = 1; team <= TeamCount; ++team) {
-        if (name == teamNameIn(languageIndex, team))
-            return team;
+    // The board's own language first; a label not yet translated after a
+    // language change still names its team in the previous one.
+    for (const int language : {languageIndex, LanguageEnglish, LanguageSpanish, LanguageFrench}) {
+        for (int team = 1; team <= TeamCount; ++team) {
+            if (name == teamNameIn(language, team))
+                return team;
+        }
     }
     return 0;
 }

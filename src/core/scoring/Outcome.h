@@ -50,7 +50,8 @@ TournamentOutcome readOutcome(const MainBoard& main);
 // The outcome of the real 2006 tournament, built once on a board of its own.
 const TournamentOutcome& realOutcome();
 
-// Team number of a board name in a language; 0 for the placeholder or any other text.
+// Team number of a board name, looked up in the given language first and
+// then in the others; 0 for the placeholder or any other text.
 int teamNumber(int languageIndex, const std::string& name);
 
 }  // namespace tiplark
