@@ -248,18 +248,25 @@ TEST_F(ScoringFiles, ImportKeepsPreferencesAndReplacesEveryScore)
     h.main.preferences().favoriteIndex = Brazil;
     h.main.preferences().firstRun = false;
     h.main.ApplyLanguage();
-    // A prediction already on the board whose later rounds would survive a
-    // plain overwrite: Germany beat Sweden 5-0 and went on.
+    // A prediction already on the board that differs from the file only in
+    // the round of 16: Sweden beat Germany and then played Germany's real
+    // later matches. The later rounds' boxes already hold the file's texts
+    // and raise nothing when set; the new winner must still reach them.
     FillInRealResults(h.main);
-    h.set("Final811", "5");
-    h.set("Final211", "3");
-    h.set("Final212", "0");
+    h.set("Final811", "0");
+    h.set("Final812", "1");
+    for (const BoxText& box : realResultBoxes(h.main.controls())) {
+        const std::string& name = h.board().control(box.box).name;
+        if (!name.starts_with("G") && !name.starts_with("Final8"))
+            h.board().setText(box.box, box.text);
+    }
+    ASSERT_EQ(h.text("Third11Lbl"), "Suède");
 
     const std::string other = write("other.ini", realFile(LanguageSpanish));
     EXPECT_EQ(ImportPrediction(h.main, other), PredictionsLoad::Loaded);
     EXPECT_EQ(h.main.preferences().languageIndex, LanguageFrench);
     EXPECT_EQ(h.main.preferences().favoriteIndex, Brazil);
-    EXPECT_EQ(h.text("Final211"), "0");
+    EXPECT_EQ(h.text("Third11Lbl"), "Allemagne");
     EXPECT_EQ(h.text("Champion"), "Italie");
     EXPECT_EQ(scorePrediction(readOutcome(h.main), realOutcome()).total, MaximumPoints);
 

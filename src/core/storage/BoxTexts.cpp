@@ -31,8 +31,6 @@ BoxTexts readBoxTexts(const std::vector<PredictionKey>& keys, const KeyValues& v
 void setBoxes(Board& board, const BoxTexts& texts)
 {
     for (const BoxText& box : texts)
-        board.setText(box.box, "");
-    for (const BoxText& box : texts)
         board.setText(box.box, box.text);
 }
 

@@ -33,10 +33,8 @@ using KeyValues = std::function<std::optional<std::string>(std::string_view sect
 BoxTexts readBoxTexts(const std::vector<PredictionKey>& keys, const KeyValues& values);
 
 // The one way a whole prediction reaches the board (load, import, the real
-// results): every listed box is emptied first, then set in order. Emptying
-// first matters on a board that already holds a prediction: a winner that
-// changes sides does not re-evaluate later rounds, so a later result could
-// otherwise survive from the old prediction.
+// results): the boxes are set in order and their change events rebuild the
+// tables and the bracket, also over a board that holds another prediction.
 void setBoxes(Board& board, const BoxTexts& texts);
 
 // True when any group or knockout score box holds text.
