@@ -153,10 +153,22 @@ private slots:
             QCOMPARE(table->item(2, 1)->text(), QStringLiteral("gone"));
             QCOMPARE(table->item(2, 2)->text(), QStringLiteral("no such file"));
 
-            // Sorting by name keeps each row's entry.
+            // Sorting by name keeps each row's entry, also for its comparison.
             table->sortByColumn(1, Qt::AscendingOrder);
             QCOMPARE(table->item(0, 1)->text(), QStringLiteral("(current board)"));
             QCOMPARE(table->item(2, 2)->data(Qt::DisplayRole).toInt(), 314);
+            QString title;
+            QString total;
+            QTimer::singleShot(50, [&] {
+                if (auto* compare = qobject_cast<TCompareForm*>(QApplication::activeModalWidget())) {
+                    title = compare->windowTitle();
+                    total = compare->findChild<QLabel*>(QStringLiteral("CompareTotal"))->text();
+                    compare->reject();
+                }
+            });
+            pool.openComparison(2);
+            QVERIFY2(title.endsWith(realFile()), qPrintable(title));
+            QCOMPARE(total, QStringLiteral("Total: 314 of 314"));
 
             pool.findChild<QCheckBox*>(QStringLiteral("IncludeBoardCheck"))->setChecked(false);
             QCOMPARE(table->rowCount(), 2);

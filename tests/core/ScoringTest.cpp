@@ -319,7 +319,7 @@ TEST(ReplaceBoard, AsksOnlyWhenThereIsSomethingToLose)
     }
 }
 
-TEST(Comparison, LinesShowBothSidesAndTotalsInTheLanguage)
+TEST(Comparison, RowsShowBothSidesInTheLanguage)
 {
     BoardHarness h;
     FillInRealResults(h.main);
@@ -327,15 +327,34 @@ TEST(Comparison, LinesShowBothSidesAndTotalsInTheLanguage)
     h.set("GA12", "3");
     h.set("Final861", "");
     const TournamentOutcome outcome = readOutcome(h.main);
-    const PredictionScore score = scorePrediction(outcome, realOutcome());
-    const std::vector<std::string> lines = BuildComparisonLines(LanguageSpanish, outcome, realOutcome(), score);
-    ASSERT_EQ(lines.size(), 1u + MatchCount + 1u + 2u + StageCount + 1u);
-    EXPECT_TRUE(lines[0].starts_with("Partido ")) << lines[0];
-    EXPECT_TRUE(std::regex_match(lines[1], std::regex("Grupo A 1 +Alemania 5-3 Costa Rica +Alemania 4-2 Costa Rica +3")))
-        << lines[1];
-    EXPECT_TRUE(std::regex_match(lines[GroupMatchCount + 6], std::regex("Octavos de final 6 +Suiza -0 Ucrania +Suiza 0-0 \\(0-3\\) Ucrania +0")))
-        << lines[GroupMatchCount + 6];
-    EXPECT_EQ(lines.back(), "Total: " + std::to_string(score.total) + " de 314");
+    const std::vector<ComparisonRow> rows =
+        comparisonRows(LanguageSpanish, outcome, realOutcome(), scorePrediction(outcome, realOutcome()));
+    ASSERT_EQ(rows.size(), size_t{MatchCount});
+    struct Case {
+        size_t row;
+        const char* match;
+        const char* prediction;
+        const char* real;
+        int points;
+    };
+    const Case cases[] = {
+        {0, "Grupo A 1", "Alemania 5-3 Costa Rica", "Alemania 4-2 Costa Rica", 3},
+        {GroupMatchCount + 5, "Octavos de final 6", "Suiza -0 Ucrania", "Suiza 0-0 (0-3) Ucrania", 0},
+        // The empty box opens the quarter-final slot and empties its score,
+        // which leaves the semi-final undecided and opens its later slots.
+        {GroupMatchCount + 9, "Cuartos de final 2", "Italia 3- ?", "Italia 3-0 Ucrania", 0},
+        {GroupMatchCount + 12, "Semifinal 1", "Alemania 0- ?", "Alemania 0-2 Italia", 0},
+        {MatchCount - 2, "Tercer", "? -1 Portugal", "Alemania 3-1 Portugal", 0},
+        {MatchCount - 1, "Final", "? -1 Francia", "Italia 1-1 (5-3) Francia", 0},
+        {GroupMatchCount + 13, "Semifinal 2", "Portugal 0-1 Francia", "Portugal 0-1 Francia", 4},
+    };
+    for (const Case& c : cases) {
+        const ComparisonRow& row = rows[c.row];
+        EXPECT_EQ(row.match, c.match);
+        EXPECT_EQ(row.prediction, c.prediction) << c.match;
+        EXPECT_EQ(row.real, c.real) << c.match;
+        EXPECT_EQ(row.points, c.points) << c.match;
+    }
 }
 
 }  // namespace

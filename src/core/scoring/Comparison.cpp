@@ -2,9 +2,7 @@
 
 #include "i18n/LanguageTables.h"
 #include "i18n/TeamNameTables.h"
-#include "report/FixedWidth.h"
 
-#include <algorithm>
 #include <array>
 
 namespace tiplark {
@@ -77,46 +75,6 @@ std::vector<ComparisonRow> comparisonRows(int languageIndex, const TournamentOut
                         matchText(languageIndex, real.matches[m]), score.match[m]});
     }
     return rows;
-}
-
-std::vector<std::string> BuildComparisonLines(int languageIndex, const TournamentOutcome& predicted,
-                                              const TournamentOutcome& real, const PredictionScore& score)
-{
-    const std::vector<ComparisonRow> rows = comparisonRows(languageIndex, predicted, real, score);
-    const auto text = [languageIndex](const char* key) -> const std::string& { return languageText(languageIndex, key); };
-    std::array<size_t, 3> width = {characterCount(text("compare.match")), characterCount(text("compare.prediction")),
-                                   characterCount(text("compare.real"))};
-    for (const ComparisonRow& row : rows) {
-        width[0] = std::max(width[0], characterCount(row.match));
-        width[1] = std::max(width[1], characterCount(row.prediction));
-        width[2] = std::max(width[2], characterCount(row.real));
-    }
-    const auto line = [&width](const std::string& match, const std::string& prediction, const std::string& real,
-                               const std::string& points) {
-        return left(match, width[0]) + "  " + left(prediction, width[1]) + "  " + left(real, width[2]) + "  " + points;
-    };
-
-    std::vector<std::string> lines;
-    lines.push_back(line(text("compare.match"), text("compare.prediction"), text("compare.real"), text("compare.points")));
-    for (const ComparisonRow& row : rows)
-        lines.push_back(line(row.match, row.prediction, row.real, right(std::to_string(row.points), 1)));
-    lines.emplace_back();
-    lines.push_back(fillIn(text("compare.matchTotal"), std::to_string(score.matchTotal),
-                           std::to_string(MatchCount * ExactPoints))
-                    + "  " + fillIn(text("compare.exactCount"), std::to_string(score.exact)));
-    lines.push_back(fillIn(text("compare.advanceTotal"), std::to_string(score.advanceTotal),
-                           std::to_string(MaximumPoints - MatchCount * ExactPoints)));
-    size_t stageWidth = 0;
-    for (int s = 0; s < StageCount; ++s)
-        stageWidth = std::max(stageWidth, characterCount(stageName(languageIndex, static_cast<Stage>(s))));
-    for (int s = 0; s < StageCount; ++s) {
-        const auto stage = static_cast<size_t>(s);
-        lines.push_back("  " + left(stageName(languageIndex, static_cast<Stage>(s)), stageWidth) + "  "
-                        + right(std::to_string(score.advance[stage]), 2) + " / "
-                        + std::to_string(StagePoints[stage] * StageTeams[stage]));
-    }
-    lines.push_back(fillIn(text("compare.total"), std::to_string(score.total), std::to_string(MaximumPoints)));
-    return lines;
 }
 
 }  // namespace tiplark

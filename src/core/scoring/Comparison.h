@@ -25,9 +25,4 @@ std::string stageName(int languageIndex, Stage stage);
 std::vector<ComparisonRow> comparisonRows(int languageIndex, const TournamentOutcome& predicted,
                                           const TournamentOutcome& real, const PredictionScore& score);
 
-// The comparison as text: the 64 matches in aligned columns, the advancing
-// points per stage, the totals out of the maximum.
-std::vector<std::string> BuildComparisonLines(int languageIndex, const TournamentOutcome& predicted,
-                                              const TournamentOutcome& real, const PredictionScore& score);
-
 }  // namespace tiplark
