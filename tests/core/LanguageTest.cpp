@@ -20,7 +20,7 @@ using testing::BoardHarness;
 
 TEST(LanguageTables, EveryKeyHasThreeTexts)
 {
-    EXPECT_EQ(languageTextKeys().size(), 96u);
+    EXPECT_EQ(languageTextKeys().size(), 136u);
     for (const std::string& key : languageTextKeys())
         for (int language = 0; language < LanguageCount; ++language)
             EXPECT_FALSE(languageText(language, key).empty()) << key << " in language " << language;

@@ -9,10 +9,15 @@
 #include "tournament/MainBoard.h"
 #include "venues/Celebration.h"
 #include "windows/AboutForm.h"
+#include "scoring/RealResults.h"
+#include "scoring/Comparison.h"
+#include "storage/BoxTexts.h"
 #include "windows/BoardView.h"
+#include "windows/CompareForm.h"
 #include "windows/DonationForm.h"
 #include "windows/MainMenu.h"
 #include "windows/OptionsForm.h"
+#include "windows/PoolForm.h"
 #include "windows/ScheduleForm.h"
 #include "windows/StadiumForm.h"
 #include "windows/StandingsRulesForm.h"
@@ -39,6 +44,8 @@ TMainForm::TMainForm(MainBoard& main, BrowserLauncher& browser, const std::strin
     // folder, or the user's own when the program's cannot be written.
     , m_report(m_reportDialogs, main.services().messages,
                QFileInfo(QString::fromStdString(m_predictionsPath)).absolutePath())
+    , m_qtPredictionDialogs(this)
+    , m_predictionDialogs(&m_qtPredictionDialogs)
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Tiplark - Germany"));
@@ -76,6 +83,11 @@ void TMainForm::connectMenu()
     on("Options1", &TMainForm::Options1Click);
     on("About1", &TMainForm::About1Click);
     on("MakeaDonation1", &TMainForm::MakeaDonation1Click);
+    on("ExportPrediction1", &TMainForm::ExportPrediction1Click);
+    on("ImportPrediction1", &TMainForm::ImportPrediction1Click);
+    on("FillInRealResults1", &TMainForm::FillInRealResults1Click);
+    on("CompareRealResults1", &TMainForm::CompareRealResults1Click);
+    on("PredictionPool1", &TMainForm::PredictionPool1Click);
     for (QAction* city : m_menu->cityActions())
         connect(city, &QAction::triggered, this, [this, city] { VenueFormSetup(city->data().toInt()); });
     for (QAction* link : m_menu->linkActions())
@@ -263,6 +275,64 @@ void TMainForm::MakeaDonation1Click()
 void TMainForm::ChampionClick()
 {
     showCelebrationWindow(this, m_main);
+}
+
+namespace {
+
+QString menuCaption(const Language& language, const char* key)
+{
+    return QString::fromStdString(language.text(key)).remove(QLatin1Char('&')).remove(QStringLiteral("…"));
+}
+
+}  // namespace
+
+void TMainForm::ExportPrediction1Click()
+{
+    const Language& language = m_main.language();
+    const QString path = m_predictionDialogs->chooseExportFile(
+        menuCaption(language, "menu.exportPrediction"), QString::fromStdString(language.text("file.predictionsFilter")));
+    if (!path.isEmpty())
+        SaveAll(m_main, path.toStdString());
+}
+
+void TMainForm::ImportPrediction1Click()
+{
+    const Language& language = m_main.language();
+    if (!confirmReplaceBoard(m_main))
+        return;
+    const QString path = m_predictionDialogs->chooseImportFile(
+        menuCaption(language, "menu.importPrediction"), QString::fromStdString(language.text("file.predictionsFilter")));
+    if (path.isEmpty())
+        return;
+    const PredictionsLoad load = ImportPrediction(m_main, path.toStdString());
+    const char* reason = load == PredictionsLoad::Missing    ? "file.missing"
+                         : load == PredictionsLoad::FirstRun ? "file.notSaved"
+                                                             : "file.unreadable";
+    if (load != PredictionsLoad::Loaded)
+        m_main.services().messages.showError(fillIn(language.text("msg.cannotRead"), path.toStdString(), language.text(reason)));
+}
+
+void TMainForm::FillInRealResults1Click()
+{
+    if (confirmReplaceBoard(m_main))
+        FillInRealResults(m_main);
+}
+
+void TMainForm::CompareRealResults1Click()
+{
+    // Built afresh so that it speaks the language now in force.
+    delete m_compare;
+    m_compare = new TCompareForm(m_main.language(), this);
+    m_compare->followBoard(m_main);
+    m_compare->show();
+    m_compare->raise();
+    m_compare->activateWindow();
+}
+
+void TMainForm::PredictionPool1Click()
+{
+    TPoolForm pool(m_main, *m_predictionDialogs, m_predictionsPath, this);
+    pool.exec();
 }
 
 }  // namespace tiplark

@@ -2,6 +2,7 @@
 
 #include "i18n/Language.h"
 #include "storage/AtomicFile.h"
+#include "storage/BoxTexts.h"
 #include "storage/PredictionKeys.h"
 #include "storage/SettingValues.h"
 #include "storage/SettingsFile.h"
@@ -102,29 +103,9 @@ bool readFirstRun(MainBoard& main, const std::vector<PredictionKey>& keys, const
     return preferences.firstRun;
 }
 
-// One section's boxes: all score pairs first, then the penalty boxes, so that
-// a level score has already shown a match's penalty boxes and each round's
-// slots are filled by the previous round before its own boxes are set.
-void loadSection(Board& board, const SettingsFile& file, std::vector<const PredictionKey*> keys)
+BoxTexts fileBoxTexts(const std::vector<PredictionKey>& keys, const SettingsFile& file)
 {
-    std::vector<ScorePair> pairs;
-    for (const PredictionKey* key : keys) {
-        if (key->kind == ValueKind::ScorePair)
-            pairs.push_back(splitScorePair(file.value(key->section, key->name).value_or("")));
-    }
-    auto pair = pairs.begin();
-    for (const PredictionKey* key : keys) {
-        if (key->kind != ValueKind::ScorePair)
-            continue;
-        const auto& boxes = std::get<ScoreBoxes>(key->target);
-        board.setText(boxes[0], acceptedScore(pair->first));
-        board.setText(boxes[1], acceptedScore(pair->second));
-        ++pair;
-    }
-    for (const PredictionKey* key : keys) {
-        if (key->kind == ValueKind::Penalty)
-            board.setText(std::get<ControlId>(key->target), acceptedScore(file.value(key->section, key->name).value_or("")));
-    }
+    return readBoxTexts(keys, [&file](std::string_view section, std::string_view key) { return file.value(section, key); });
 }
 
 void loadBoard(MainBoard& main, const std::vector<PredictionKey>& keys, const SettingsFile& file)
@@ -136,16 +117,7 @@ void loadBoard(MainBoard& main, const std::vector<PredictionKey>& keys, const Se
     main.language().SetPreviousTeamNamesEnglish();
     main.ApplyLanguage();
 
-    std::vector<const PredictionKey*> section;
-    for (size_t i = 0; i < keys.size(); ++i) {
-        if (keys[i].section != PreferencesSection)
-            section.push_back(&keys[i]);
-        const bool sectionEnds = i + 1 == keys.size() || keys[i + 1].section != keys[i].section;
-        if (sectionEnds && !section.empty()) {
-            loadSection(main.board(), file, section);
-            section.clear();
-        }
-    }
+    setBoxes(main.board(), fileBoxTexts(keys, file));
 
     main.ApplyLanguage();
     main.preferences().teamNamesPending = true;
@@ -187,6 +159,22 @@ bool keepBackup(MainBoard& main, const std::string& path, const std::string& byt
     text.replace(text.find("%s"), 2, backup);
     main.services().messages.showInformation(text);
     return true;
+}
+
+// A file that a save wrote: readable and with "FirstTime" as no.
+PredictionsLoad openSaved(SettingsFile& file, const std::vector<PredictionKey>& keys, const std::string& path)
+{
+    switch (file.load(path)) {
+    case SettingsFileState::Missing:
+        return PredictionsLoad::Missing;
+    case SettingsFileState::Unreadable:
+        return PredictionsLoad::Unreadable;
+    case SettingsFileState::Loaded:
+        break;
+    }
+    Preferences probe;
+    readPreference(firstTimeKey(keys), file, probe);
+    return probe.firstRun ? PredictionsLoad::FirstRun : PredictionsLoad::Loaded;
 }
 
 }  // namespace
@@ -249,15 +237,20 @@ PredictionsLoad LoadPredictions(MainBoard& main, const std::string& path)
 {
     const std::vector<PredictionKey> keys = predictionKeys(main.controls());
     SettingsFile file;
-    switch (file.load(path)) {
-    case SettingsFileState::Missing:
-        return PredictionsLoad::Missing;
-    case SettingsFileState::Unreadable:
-        return PredictionsLoad::Unreadable;
-    case SettingsFileState::Loaded:
-        break;
-    }
-    return readFile(main, keys, file) ? PredictionsLoad::FirstRun : PredictionsLoad::Loaded;
+    if (const PredictionsLoad state = openSaved(file, keys, path); state != PredictionsLoad::Loaded)
+        return state;
+    readFile(main, keys, file);
+    return PredictionsLoad::Loaded;
+}
+
+PredictionsLoad ImportPrediction(MainBoard& main, const std::string& path)
+{
+    const std::vector<PredictionKey> keys = predictionKeys(main.controls());
+    SettingsFile file;
+    if (const PredictionsLoad state = openSaved(file, keys, path); state != PredictionsLoad::Loaded)
+        return state;
+    setBoxes(main.board(), fileBoxTexts(keys, file));
+    return PredictionsLoad::Loaded;
 }
 
 }  // namespace tiplark

@@ -46,4 +46,9 @@ enum class PredictionsLoad {
 // shown the options dialog apart instead, leaving the board as it was.
 PredictionsLoad LoadPredictions(MainBoard& main, const std::string& path);
 
+// Puts the scores of another saved predictions file on the board through
+// setBoxes, keeping the board's own preferences and language. A file that is
+// missing, unreadable or never saved leaves the board as it was.
+PredictionsLoad ImportPrediction(MainBoard& main, const std::string& path);
+
 }  // namespace tiplark
