@@ -244,7 +244,8 @@ void CelebrationSoundTest::initTestCase()
 {
     m_server = std::make_unique<PulseServer>();
     QVERIFY2(m_server->started(), PULSEAUDIO " starts");
-    QTRY_VERIFY2(QFileInfo::exists(m_server->socket()) || !m_server->running(), "the sound server starts");
+    QTRY_VERIFY2_WITH_TIMEOUT(QFileInfo::exists(m_server->socket()) || !m_server->running(), "the sound server starts",
+                              15000);
     QVERIFY2(m_server->running(), "the sound server keeps running");
     // Read by Qt Multimedia when it first looks for sound devices, and by parec.
     qputenv("PULSE_SERVER", "unix:" + m_server->socket().toLocal8Bit());
@@ -284,7 +285,7 @@ bool CelebrationSoundTest::celebrate(const QString& champion, const std::functio
 void CelebrationSoundTest::startRecording()
 {
     m_recording = std::make_unique<Recording>();
-    QTRY_VERIFY2(m_recording->sound().seconds() > 0.2, "the recorder hears the sink");
+    QTRY_VERIFY2_WITH_TIMEOUT(m_recording->sound().seconds() > 0.2, "the recorder hears the sink", 15000);
     QVERIFY2(!audible(m_recording->sound()), "the sink is silent before the celebration");
 }
 
