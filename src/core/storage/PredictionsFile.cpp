@@ -126,6 +126,7 @@ void loadSection(Board& board, const SettingsFile& file, std::vector<const Predi
 
 void loadBoard(MainBoard& main, const std::vector<PredictionKey>& keys, const SettingsFile& file)
 {
+    const Board::Batch action(main.board());
     for (const PredictionKey& key : keys) {
         if (key.section == PreferencesSection && key.name != FirstTimeKey)
             readPreference(key, file, main.preferences());
