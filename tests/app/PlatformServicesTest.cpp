@@ -2,14 +2,16 @@
 #include "platform/QtCursorService.h"
 #include "platform/QtMessageService.h"
 
+#include "NextModal.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
-#include <QTimer>
 #include <QtTest>
 
 #include <functional>
+#include <memory>
 
 namespace tiplark {
 
@@ -21,13 +23,14 @@ private:
     QString m_title;
     QString m_text;
     QMessageBox::StandardButtons m_buttons;
+    std::unique_ptr<testing::NextModal> m_answer;
 
     // Answers the next message box with `button` and remembers what it showed.
     void answerWith(QMessageBox::StandardButton button)
     {
         m_title.clear();
-        QTimer::singleShot(0, this, [this, button] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        m_answer = std::make_unique<testing::NextModal>([this, button](QWidget* window) {
+            auto* box = qobject_cast<QMessageBox*>(window);
             QVERIFY(box);
             m_title = box->windowTitle();
             m_text = box->text();

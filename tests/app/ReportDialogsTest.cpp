@@ -1,5 +1,7 @@
 #include "windows/ReportDialogs.h"
 
+#include "NextModal.h"
+
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -8,28 +10,11 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 #include <functional>
 
 namespace tiplark {
-namespace {
-
-// Runs `answer` on the modal dialog as soon as it is open.
-void whenModal(std::function<void(QWidget*)> answer)
-{
-    QTimer::singleShot(0, [answer] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        if (!dialog) {
-            whenModal(answer);
-            return;
-        }
-        answer(dialog);
-    });
-}
-
-}  // namespace
 
 class ReportDialogsTest : public QObject {
     Q_OBJECT
@@ -46,7 +31,7 @@ void ReportDialogsTest::saveDialogOffersTextFilesInTheProgramFolder()
     QtReportDialogs dialogs(nullptr);
     QString seenFilter, seenSuffix, seenFolder, seenName;
     bool confirmsOverwrite = false;
-    whenModal([&](QWidget* widget) {
+    const testing::NextModal answer([&](QWidget* widget) {
         auto* dialog = qobject_cast<QFileDialog*>(widget);
         QVERIFY(dialog);
         seenFilter = dialog->nameFilters().join('|');
@@ -73,7 +58,7 @@ void ReportDialogsTest::cancelledSaveDialogGivesNoName()
 {
     QTemporaryDir folder;
     QtReportDialogs dialogs(nullptr);
-    whenModal([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
+    const testing::NextModal answer([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
     QVERIFY(dialogs.chooseFile(folder.path(), "Tiplark Report.txt").isEmpty());
 }
 
@@ -81,7 +66,7 @@ void ReportDialogsTest::cancelledPrintDialogCancels()
 {
     QPrinter printer;
     QtReportDialogs dialogs(nullptr);
-    whenModal([](QWidget* dialog) {
+    const testing::NextModal answer([](QWidget* dialog) {
         QVERIFY(qobject_cast<QPrintDialog*>(dialog));
         qobject_cast<QDialog*>(dialog)->reject();
     });
