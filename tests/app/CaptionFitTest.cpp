@@ -153,8 +153,10 @@ private slots:
         m_h = std::make_unique<testing::BoardHarness>();
         m_links = std::make_unique<WebLinkLauncher>(m_browser, m_h->messages, m_h->cursor);
     }
+    void initTestCase() { m_font = QApplication::font(); }
     void cleanup()
     {
+        QApplication::setFont(m_font);
         m_links.reset();
         m_h.reset();
     }
@@ -162,14 +164,23 @@ private slots:
     void everyCaptionFits_data()
     {
         QTest::addColumn<int>("language");
-        QTest::newRow("English") << 0;
-        QTest::newRow("Spanish") << 1;
-        QTest::newRow("French") << 2;
+        QTest::addColumn<qreal>("fontScale");
+        // A larger desktop font is the other way a fixed box cuts a caption.
+        for (const qreal scale : {1.0, 1.5}) {
+            const char* size = scale > 1 ? " large font" : "";
+            QTest::addRow("English%s", size) << 0 << scale;
+            QTest::addRow("Spanish%s", size) << 1 << scale;
+            QTest::addRow("French%s", size) << 2 << scale;
+        }
     }
 
     void everyCaptionFits()
     {
         QFETCH(int, language);
+        QFETCH(qreal, fontScale);
+        QFont font = m_font;
+        font.setPointSizeF(m_font.pointSizeF() * fontScale);
+        QApplication::setFont(font);
         m_h->main.preferences().languageIndex = language;
         m_h->main.ApplyLanguage();
         const Language& lang = m_h->main.language();
@@ -216,6 +227,7 @@ private:
     std::unique_ptr<testing::BoardHarness> m_h;
     NoBrowser m_browser;
     std::unique_ptr<WebLinkLauncher> m_links;
+    QFont m_font;
 };
 
 }  // namespace tiplark
