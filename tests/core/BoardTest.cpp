@@ -1,19 +1,27 @@
 #include "board/Board.h"
 #include "platform/ScoreText.h"
 
+#include "BoardChanges.h"
+
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
 namespace tiplark {
 namespace {
 
-class RecordingObserver : public BoardObserver {
-public:
-    void controlChanged(ControlId id, ControlProperty property) override { changes.emplace_back(id, property); }
-    std::vector<std::pair<ControlId, ControlProperty>> changes;
-};
+using testing::ActionRecorder;
+
+unsigned bits(std::initializer_list<ControlProperty> properties)
+{
+    unsigned result = 0;
+    for (const ControlProperty property : properties)
+        result |= static_cast<unsigned>(property);
+    return result;
+}
 
 class BoardModel : public ::testing::Test {
 protected:
@@ -55,24 +63,155 @@ TEST_F(BoardModel, LabelsRaiseNoChangeEvent)
     EXPECT_EQ(board.text("Label"), "Germany");
 }
 
-TEST_F(BoardModel, ObserverHearsOnlyRealChanges)
+// A panel with an edit box and a label, as the cases below change them.
+struct SmallBoard {
+    Board board;
+    ControlId panel = board.add("Panel", ControlKind::Panel);
+    ControlId edit = board.add("Edit", ControlKind::Edit, panel);
+    ControlId label = board.add("Label", ControlKind::Label, panel);
+};
+
+TEST(BoardObservers, HearOneActionWithItsNetChangesInFirstChangeOrder)
 {
-    RecordingObserver observer;
-    board.addObserver(&observer);
-    board.setBold(label, false);
-    board.setColour(label, TextColour::Default);
-    board.setVisible(edit, true);
+    using P = ControlProperty;
+    enum Which { Edit, Label };
+    struct Case {
+        const char* name;
+        std::function<void(SmallBoard&)> steps;                // run inside one Batch
+        std::vector<std::pair<Which, unsigned>> heard;         // empty: the observers hear nothing
+    };
+    const std::vector<Case> cases = {
+        {"values equal to the current ones",
+         [](SmallBoard& t) {
+             t.board.setBold(t.label, false);
+             t.board.setColour(t.label, TextColour::Default);
+             t.board.setVisible(t.edit, true);
+             t.board.setText(t.label, "");
+         },
+         {}},
+        {"several properties of one control, one set twice",
+         [](SmallBoard& t) {
+             t.board.setBold(t.label, true);
+             t.board.setColour(t.label, TextColour::Blue);
+             t.board.setHint(t.label, "Munich");
+             t.board.setHint(t.label, "Munich");
+         },
+         {{Label, bits({P::Hint, P::Bold, P::Colour})}}},
+        {"a text changed and set back",
+         [](SmallBoard& t) {
+             t.board.setText(t.label, "Germany");
+             t.board.setText(t.label, "Ecuador");
+             t.board.setText(t.label, "");
+         },
+         {}},
+        {"a colour set back while another property stays changed",
+         [](SmallBoard& t) {
+             t.board.setColour(t.label, TextColour::Red);
+             t.board.setEnabled(t.label, false);
+             t.board.setColour(t.label, TextColour::Default);
+         },
+         {{Label, bits({P::Enabled})}}},
+        {"two controls, in the order they first changed",
+         [](SmallBoard& t) {
+             t.board.setText(t.label, "x");
+             t.board.setVisible(t.edit, false);
+             t.board.setText(t.label, "y");
+             t.board.setText(t.edit, "1");
+         },
+         {{Label, bits({P::Text})}, {Edit, bits({P::Text, P::Visible})}}},
+    };
+    for (const Case& c : cases) {
+        SmallBoard t;
+        ActionRecorder recorder(t.board);
+        {
+            const Board::Batch action(t.board);
+            c.steps(t);
+            EXPECT_TRUE(recorder.actions.empty()) << c.name << ": heard before the action ended";
+        }
+        std::vector<std::vector<ControlChange>> expected;
+        if (!c.heard.empty()) {
+            expected.emplace_back();
+            for (const auto& [which, properties] : c.heard)
+                expected.back().push_back({which == Edit ? t.edit : t.label, properties});
+        }
+        EXPECT_EQ(recorder.actions, expected) << c.name;
+    }
+}
+
+TEST_F(BoardModel, SettersOutsideABatchAreActionsOfTheirOwn)
+{
+    ActionRecorder recorder(board);
     board.setBold(label, true);
-    board.setColour(label, TextColour::Blue);
-    board.setEnabled(edit, false);
-    board.setHint(label, "Munich");
-    board.setHint(label, "Munich");
-    ASSERT_EQ(observer.changes.size(), 4u);
-    EXPECT_EQ(observer.changes[0], std::make_pair(label, ControlProperty::Bold));
-    EXPECT_EQ(observer.changes[3], std::make_pair(label, ControlProperty::Hint));
-    board.removeObserver(&observer);
+    board.setText(edit, "3");
+    ASSERT_EQ(recorder.actions.size(), 2u);
+    EXPECT_EQ(recorder.actions[0], (std::vector<ControlChange>{{label, bits({ControlProperty::Bold})}}));
+    EXPECT_EQ(recorder.actions[1], (std::vector<ControlChange>{{edit, bits({ControlProperty::Text})}}));
+}
+
+TEST_F(BoardModel, ACascadeIsOneActionAndItsChangeEventsStaySynchronous)
+{
+    const ControlId second = board.add("Second", ControlKind::Edit, panel);
+    std::vector<std::string> secondSeen;
+    board.bindChange(edit, [&](ControlId) {
+        const Board::Batch nested(board);  // nesting does not end the action early
+        board.setText(second, "4");
+        board.setText(label, "after " + secondSeen.back());
+    });
+    board.bindChange(second, [&](ControlId id) { secondSeen.push_back(board.text(id)); });
+    ActionRecorder recorder(board);
+    board.setText(edit, "1");
+    EXPECT_EQ(secondSeen, std::vector<std::string>{"4"});
+    EXPECT_EQ(board.text(label), "after 4");
+    const unsigned text = bits({ControlProperty::Text});
+    EXPECT_EQ(recorder.actions,
+              (std::vector<std::vector<ControlChange>>{{{edit, text}, {second, text}, {label, text}}}));
+}
+
+TEST_F(BoardModel, SettleTasksRunOnceAtTheEndAndTheirChangesBelongToTheAction)
+{
+    // A task colouring the label by its final text, as the highlighting does.
+    int runs = 0;
+    board.addSettleTask([&] {
+        ++runs;
+        board.setColour(label, board.text(label) == "Brazil" ? TextColour::Blue : TextColour::Default);
+    });
+    board.bindChange(edit, [&](ControlId) {
+        board.setText(label, "Brazil");
+        board.setText(label, "Spain");
+        board.setText(label, "Brazil");
+    });
+    ActionRecorder recorder(board);
+    board.setText(edit, "2");
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(board.control(label).colour, TextColour::Blue);
+    EXPECT_EQ(recorder.actions,
+              (std::vector<std::vector<ControlChange>>{
+                  {{edit, bits({ControlProperty::Text})}, {label, bits({ControlProperty::Text, ControlProperty::Colour})}}}));
+}
+
+TEST_F(BoardModel, ObserversMayLeaveWhileTheyHear)
+{
+    struct Leaving : BoardObserver {
+        Board& board;
+        std::vector<BoardObserver*> leave;
+        int heard = 0;
+        explicit Leaving(Board& b) : board(b) {}
+        void boardChanged(const std::vector<ControlChange>&) override
+        {
+            ++heard;
+            for (BoardObserver* observer : leave)
+                board.removeObserver(observer);
+        }
+    };
+    Leaving first(board);
+    Leaving second(board);
+    board.addObserver(&first);
+    board.addObserver(&second);
+    first.leave = {&first, &second};
     board.setText(label, "x");
-    EXPECT_EQ(observer.changes.size(), 4u);
+    board.setText(label, "y");
+    EXPECT_EQ(first.heard, 1);
+    EXPECT_EQ(second.heard, 0);
 }
 
 TEST_F(BoardModel, ChildrenKeepCreationOrder)

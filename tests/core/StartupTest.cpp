@@ -3,7 +3,6 @@
 #include "RecordingServices.h"
 #include "TemporaryFolder.h"
 #include "i18n/OptionsModel.h"
-#include "platform/Trace.h"
 #include "storage/PredictionsFile.h"
 
 #include <gtest/gtest.h>
@@ -158,14 +157,6 @@ TEST_F(ExitTest, FailedSaveKeepsTheWindowOpen)
     // Asked again, the user can still leave without saving.
     answer(DialogResult::No);
     EXPECT_TRUE(FormClose(m_board.main, unwritable));
-}
-
-TEST(Trace, SwitchedOffWritesNoFile)
-{
-    std::filesystem::remove(traceFilePath());
-    StartTrace();
-    EndTrace();
-    EXPECT_FALSE(std::filesystem::exists(traceFilePath()));
 }
 
 }  // namespace

@@ -97,8 +97,9 @@ TOptionsForm::TOptionsForm(MainBoard& main, OptionsModel::SaveAll save, QWidget*
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_panel);
     layout->addLayout(buttons);
-    setMinimumSize(417, 265);
-    resize(417, 265);
+    // The designed size, or more where the captions need it; the layout
+    // keeps the window from shrinking below what they need.
+    resize(QSize(417, 265).expandedTo(sizeHint()));
 
     connect(m_langBox, &QComboBox::currentIndexChanged, this, &TOptionsForm::LangCBChange);
     connect(m_favBox, &QComboBox::currentIndexChanged, this, &TOptionsForm::FavCBChange);

@@ -127,6 +127,7 @@ void GroupStage::SetFirstTimeGroups()
     if (!m_preferences.teamNamesPending)
         return;
     m_preferences.teamNamesPending = false;
+    const Board::Batch action(m_board);
     for (const GroupControls& group : m_controls.groups) {
         for (const ControlId name : group.name)
             PopulateGroupTeamName(name);

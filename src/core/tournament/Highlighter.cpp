@@ -15,12 +15,23 @@ Highlighter::Highlighter(Board& board, const std::string& favoriteName)
                 m_concerned.push_back(child);
         }
     }
+    board.addSettleTask([this] {
+        if (m_refreshDue)
+            refresh();
+    });
 }
 
 void Highlighter::HighlightFavorite()
 {
-    // Runs several times per keystroke over every label and box; the colour
-    // is compared here, inline, because almost none of them change.
+    const Board::Batch action(m_board);
+    m_refreshDue = true;
+}
+
+void Highlighter::refresh()
+{
+    m_refreshDue = false;
+    // Visits every label and box; the colour is compared here, inline,
+    // because almost none of them change.
     for (const ControlId id : m_concerned) {
         const Control& control = m_board.control(id);
         const TextColour colour = control.text == m_favoriteName ? TextColour::Blue : TextColour::Default;
@@ -31,6 +42,7 @@ void Highlighter::HighlightFavorite()
 
 void Highlighter::HighlightPressedTeam(const std::string& pressed)
 {
+    const Board::Batch action(m_board);
     for (const ControlId id : m_concerned) {
         const std::string& text = m_board.text(id);
         if (text == pressed)
