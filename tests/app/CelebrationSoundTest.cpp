@@ -5,6 +5,7 @@
 #include "tournament/MainBoard.h"
 #include "windows/WinnerForm.h"
 
+#include "NextModal.h"
 #include "RecordingServices.h"
 
 #include <QApplication>
@@ -14,7 +15,6 @@
 #include <QSoundEffect>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QtEndian>
 
 #include <algorithm>
@@ -232,6 +232,8 @@ private:
     bool celebrate(const QString& champion, const std::function<void(TWinnerForm&)>& during);
     // The recording must be running before the celebration opens.
     void startRecording();
+    // Waits until the recorder has heard `seconds` more of the sink.
+    void awaitRecorded(double seconds);
     // One of the program's sounds, read from the file the program plays.
     std::optional<Sound> programSound(const QString& fileName);
 
@@ -271,8 +273,8 @@ bool CelebrationSoundTest::celebrate(const QString& champion, const std::functio
 {
     m_h->set("Champion", champion.toStdString());
     bool opened = false;
-    QTimer::singleShot(0, [&] {
-        if (auto* form = qobject_cast<TWinnerForm*>(QApplication::activeModalWidget())) {
+    const testing::NextModal answer([&](QWidget* window) {
+        if (auto* form = qobject_cast<TWinnerForm*>(window)) {
             opened = true;
             during(*form);
             form->close();
@@ -280,6 +282,12 @@ bool CelebrationSoundTest::celebrate(const QString& champion, const std::functio
     });
     showCelebrationWindow(nullptr, m_h->main);
     return opened;
+}
+
+void CelebrationSoundTest::awaitRecorded(double seconds)
+{
+    const double until = m_recording->sound().seconds() + seconds;
+    QTRY_VERIFY_WITH_TIMEOUT(m_recording->sound().seconds() >= until, int(seconds * 1000) + 10000);
 }
 
 void CelebrationSoundTest::startRecording()
@@ -315,7 +323,7 @@ void CelebrationSoundTest::playsItsWholeSound()
         QTRY_VERIFY(player->isPlaying());
         QTRY_VERIFY_WITH_TIMEOUT(!player->isPlaying(), int(expected->end * 1000) + 5000);
         // What the sink still holds reaches the recorder.
-        QTest::qWait(500);
+        awaitRecorded(0.5);
     });
     QVERIFY(opened);
 
@@ -349,7 +357,7 @@ void CelebrationSoundTest::closingTheWindowStopsTheSound()
     double closedAt = 0;
     const bool opened = celebrate(champion, [&](TWinnerForm& form) {
         QTRY_VERIFY2(audible(m_recording->sound()), "the sound starts");
-        QTest::qWait(500);
+        awaitRecorded(0.5);
         QTest::keyClick(&form, Qt::Key_Escape);
         closedAt = m_recording->sound().seconds();
         QVERIFY(!form.isVisible());
@@ -357,7 +365,7 @@ void CelebrationSoundTest::closingTheWindowStopsTheSound()
     QVERIFY(opened);
     QVERIFY(closedAt > 0);
     // Long enough for the rest of the sound to have been heard.
-    QTest::qWait(2000);
+    awaitRecorded(2.0);
 
     const Sound recorded = m_recording->sound();
     const std::optional<Audible> heard = audible(recorded);

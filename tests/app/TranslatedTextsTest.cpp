@@ -1,5 +1,6 @@
 #include "windows/MainForm.h"
 
+#include "NextModal.h"
 #include "RecordingServices.h"
 #include "i18n/LanguageTables.h"
 #include "platform/QtMessageService.h"
@@ -10,7 +11,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -46,8 +46,8 @@ private:
     static QStringList questionButtons()
     {
         QStringList texts;
-        QTimer::singleShot(0, [&texts] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        const testing::NextModal answer([&texts](QWidget* window) {
+            auto* box = qobject_cast<QMessageBox*>(window);
             QVERIFY(box);
             for (const QMessageBox::StandardButton shown : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
                 texts << box->button(shown)->text();
