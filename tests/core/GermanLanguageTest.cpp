@@ -4,8 +4,10 @@
 #include "i18n/TeamNameTables.h"
 #include "i18n/TimeZoneTable.h"
 #include "platform/Cp1252.h"
+#include "storage/PredictionsFile.h"
 #include "BracketPlay.h"
 #include "RecordingServices.h"
+#include "TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -69,6 +71,25 @@ TEST(GermanLanguage, KnownIndexIsKeptAndUnknownFallsBackToEnglish)
         h.main.ApplyLanguage();
         EXPECT_EQ(h.main.preferences().languageIndex, applied) << stored;
         EXPECT_EQ(h.main.language().index(), applied) << stored;
+    }
+}
+
+TEST(GermanLanguage, StoredIndexThreeOpensInGermanAndIsWrittenBack)
+{
+    const testing::TemporaryFolder folder;
+    const std::string path = folder.file("Tiplark.ini");
+    for (const auto& [stored, opened] : std::vector<std::pair<const char*, int>>{{"3", 3}, {"4", 0}, {"2", 2}}) {
+        testing::writeBytes(path, std::string("[PREFERENCES]\nLanguage=") + stored +
+                                      "\nFirstTime=0\n[GROUP A]\nGame1=2-1\n");
+        BoardHarness h;
+        ReadAll(h.main, path, [] {});
+        EXPECT_EQ(h.main.preferences().languageIndex, opened) << stored;
+        ASSERT_TRUE(SaveAll(h.main, path));
+        EXPECT_NE(testing::readBytes(path).find("Language=" + std::to_string(opened) + "\n"), std::string::npos);
+        if (opened == LanguageGerman) {
+            EXPECT_EQ(h.text("GAName1"), "Deutschland");
+            EXPECT_EQ(h.text("GA11Lbl"), "Deutschland");
+        }
     }
 }
 
