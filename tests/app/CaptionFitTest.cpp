@@ -171,6 +171,7 @@ private slots:
             QTest::addRow("English%s", size) << 0 << scale;
             QTest::addRow("Spanish%s", size) << 1 << scale;
             QTest::addRow("French%s", size) << 2 << scale;
+            QTest::addRow("German%s", size) << 3 << scale;
         }
     }
 

@@ -260,6 +260,7 @@ void ExtrasWindowsTest::rankingCriteriaTexts_data()
     QTest::newRow("English") << 0;
     QTest::newRow("Spanish") << 1;
     QTest::newRow("French") << 2;
+    QTest::newRow("German") << 3;
 }
 
 void ExtrasWindowsTest::rankingCriteriaTexts()

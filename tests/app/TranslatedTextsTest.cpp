@@ -92,6 +92,11 @@ private slots:
                                                "à tous ceux qui ont envoyé un score qui ne tombait pas juste,",
                                                "et à tous ceux qui ont demandé une fonction de plus."}
                                 << "OK";
+        QTest::newRow("German") << 3 << "Danke an alle, die beim Testen dieses Programms geholfen haben!"
+                                << QStringList{"Den Testern der englischen, spanischen und französischen Fassung,",
+                                               "allen, die ein Ergebnis schickten, das nicht aufging,",
+                                               "und allen, die sich noch eine Funktion mehr wünschten."}
+                                << "OK";
     }
 
     void thanksWindowSpeaksTheLanguage()
@@ -113,6 +118,8 @@ private slots:
         QCOMPARE(questionButtons(), (QStringList{"&Sí", "&No", "Cancelar"}));
         useLanguage(LanguageFrench);
         QCOMPARE(questionButtons(), (QStringList{"&Oui", "&Non", "Annuler"}));
+        useLanguage(LanguageGerman);
+        QCOMPARE(questionButtons(), (QStringList{"&Ja", "&Nein", "Abbrechen"}));
         useLanguage(LanguageEnglish);
         QCOMPARE(questionButtons(), (QStringList{"&Yes", "&No", "Cancel"}));
     }
