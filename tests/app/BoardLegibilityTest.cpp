@@ -1,6 +1,7 @@
 #include "windows/MainForm.h"
 
 #include "RecordingServices.h"
+#include "i18n/LanguageTables.h"
 #include "windows/BoardView.h"
 
 #include <QApplication>

@@ -4,6 +4,9 @@
 #include "i18n/TeamNameTables.h"
 #include "i18n/TimeZoneTable.h"
 #include "platform/Cp1252.h"
+#include "report/ReportLines.h"
+#include "report/TextLookup.h"
+#include "scoring/RealResults.h"
 #include "storage/PredictionsFile.h"
 #include "BracketPlay.h"
 #include "RecordingServices.h"
@@ -140,6 +143,19 @@ TEST(GermanLanguage, SwitchingBetweenAnyTwoLanguagesRestoresTheBoard)
             EXPECT_EQ(boardTexts(h), before) << from << " -> " << to << " -> " << from;
         }
     }
+}
+
+TEST(GermanLanguage, ReportOfTheRealResults)
+{
+    BoardHarness h;
+    h.main.preferences().languageIndex = LanguageGerman;
+    h.main.ApplyLanguage();
+    FillInRealResults(h.main);
+    const std::string golden = testing::readBytes(testing::testData("scoring/real-2006-report-de.txt"));
+    std::string report;
+    for (const std::string& line : BuildReportLines(LanguageGerman, boardTexts(h.board())))
+        report += line + '\n';
+    EXPECT_EQ(report, golden);
 }
 
 TEST(GermanLanguage, TimeZoneTextsKeepTheOffsetColumn)

@@ -4,13 +4,13 @@
 #include "tournament/TournamentData.h"
 
 #include <array>
+#include <string_view>
 #include <utility>
 
 namespace tiplark {
 namespace {
 
 constexpr std::size_t NameWidth = 15;
-constexpr const char* RuleLine = "                   --- - - - - -- -- ---";
 
 struct Title {
     const char* text;
@@ -35,6 +35,28 @@ Title title(int languageIndex)
 // order Pts P W T L GF GA PM. Points sit one column left of their heading.
 constexpr std::array<std::size_t, StandingsColumnCount> HeadingWidths = {22, 2, 2, 2, 2, 3, 3, 4};
 constexpr std::array<std::size_t, StandingsColumnCount> CellWidths = {3, 3, 2, 2, 2, 3, 3, 4};
+// The rule under the points heading.
+constexpr std::string_view PointsRule = "---";
+
+// A column after the first widens, heading and cells alike, until its heading
+// stands one blank apart from the one before: "Sp" and "Tor" need it.
+struct ColumnWidths {
+    std::array<std::size_t, StandingsColumnCount> heading = HeadingWidths;
+    std::array<std::size_t, StandingsColumnCount> cell = CellWidths;
+};
+
+ColumnWidths columnWidths(const std::array<std::string, StandingsColumnCount>& headings)
+{
+    ColumnWidths widths;
+    for (std::size_t c = 1; c < StandingsColumnCount; ++c) {
+        const std::size_t needed = characterCount(headings[c]) + 1;
+        if (needed > widths.heading[c]) {
+            widths.cell[c] += needed - widths.heading[c];
+            widths.heading[c] = needed;
+        }
+    }
+    return widths;
+}
 
 // Report lines are at most this long; reserving it spares the regrowth.
 constexpr std::size_t LineCapacity = 64;
@@ -77,12 +99,21 @@ void addGroup(std::vector<std::string>& lines, const GroupInfo& group, const Tex
         return name;
     };
 
+    std::array<std::string, StandingsColumnCount> headings;
+    for (std::size_t c = 0; c < StandingsColumnCount; ++c)
+        headings[c] = texts(cellName(c, "Lbl"));
+    const ColumnWidths widths = columnWidths(headings);
+
     std::string heading;
     heading.reserve(LineCapacity);
-    for (std::size_t c = 0; c < StandingsColumnCount; ++c)
-        appendRight(heading, texts(cellName(c, "Lbl")), HeadingWidths[c]);
+    std::string rule;
+    rule.reserve(LineCapacity);
+    for (std::size_t c = 0; c < StandingsColumnCount; ++c) {
+        appendRight(heading, headings[c], widths.heading[c]);
+        appendRight(rule, c == 0 ? std::string(PointsRule) : std::string(widths.heading[c] - 1, '-'), widths.heading[c]);
+    }
     lines.push_back(std::move(heading));
-    lines.emplace_back(RuleLine);
+    lines.push_back(std::move(rule));
 
     for (int row = 1; row <= TeamsPerGroup; ++row) {
         const std::string r = std::to_string(row);
@@ -91,7 +122,7 @@ void addGroup(std::vector<std::string>& lines, const GroupInfo& group, const Tex
         line += r + ". ";
         appendLeft(line, texts(standingsNameLabel(letter, row)), NameWidth);
         for (std::size_t c = 0; c < StandingsColumnCount; ++c)
-            appendRight(line, texts(cellName(c, r)), CellWidths[c]);
+            appendRight(line, texts(cellName(c, r)), widths.cell[c]);
         lines.push_back(std::move(line));
     }
     lines.insert(lines.end(), 3, std::string());
