@@ -1,4 +1,4 @@
-#include "platform/AssetLocator.h"
+#include "services/AssetLocator.h"
 #include "venues/Celebration.h"
 #include "venues/VenueTable.h"
 #include "venues/WebLinkLauncher.h"

@@ -1,6 +1,6 @@
-#include "platform/ProgramFolder.h"
-#include "platform/QtCursorService.h"
-#include "platform/QtMessageService.h"
+#include "services/ProgramFolder.h"
+#include "services/QtCursorService.h"
+#include "services/QtMessageService.h"
 
 #include <QAbstractButton>
 #include <QApplication>

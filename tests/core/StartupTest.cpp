@@ -1,8 +1,8 @@
-#include "storage/ExitPrompt.h"
+#include "document/ExitPrompt.h"
 
 #include "RecordingServices.h"
 #include "TemporaryFolder.h"
-#include "i18n/OptionsModel.h"
+#include "document/OptionsModel.h"
 #include "platform/Trace.h"
 #include "storage/PredictionsFile.h"
 

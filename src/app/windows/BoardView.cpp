@@ -1,6 +1,6 @@
 #include "windows/BoardView.h"
 
-#include "platform/QtMessageService.h"
+#include "services/QtMessageService.h"
 #include "tournament/KeyFilter.h"
 
 #include <QFrame>

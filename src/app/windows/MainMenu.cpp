@@ -2,7 +2,7 @@
 
 #include "i18n/Language.h"
 #include "i18n/LanguageTables.h"
-#include "platform/AssetLocator.h"
+#include "services/AssetLocator.h"
 #include "tournament/TournamentData.h"
 #include "venues/VenueTable.h"
 #include "venues/WebLinkTable.h"

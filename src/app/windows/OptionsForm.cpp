@@ -1,7 +1,7 @@
 #include "windows/OptionsForm.h"
 
+#include "document/MainBoard.h"
 #include "i18n/TimeZoneTable.h"
-#include "tournament/MainBoard.h"
 
 #include <QCheckBox>
 #include <QAbstractItemView>

@@ -1,9 +1,9 @@
 #include "storage/PredictionsFile.h"
 
+#include "document/MainBoard.h"
 #include "storage/PredictionKeys.h"
 #include "storage/SettingValues.h"
 #include "storage/SettingsFile.h"
-#include "tournament/MainBoard.h"
 
 #include <stdexcept>
 

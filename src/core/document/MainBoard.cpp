@@ -1,6 +1,6 @@
-#include "tournament/MainBoard.h"
+#include "document/MainBoard.h"
 
-#include "i18n/LanguageSwitch.h"
+#include "document/LanguageSwitch.h"
 
 namespace tiplark {
 
