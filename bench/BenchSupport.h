@@ -2,7 +2,7 @@
 
 #include "RecordingServices.h"
 #include "TemporaryFolder.h"
-#include "storage/PredictionsFile.h"
+#include "document/LoadAndSave.h"
 
 #include <filesystem>
 #include <memory>

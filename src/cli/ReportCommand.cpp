@@ -1,10 +1,10 @@
 #include "ReportCommand.h"
 
+#include "document/LoadAndSave.h"
 #include "document/MainBoard.h"
 #include "platform/Services.h"
 #include "report/ReportLines.h"
 #include "report/ScheduleLines.h"
-#include "storage/PredictionsFile.h"
 
 #include <exception>
 #include <ostream>

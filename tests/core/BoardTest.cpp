@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -104,6 +106,69 @@ TEST_F(BoardModel, ConversionFailureEndsTheWholeCascadeAndIsReported)
     EXPECT_EQ(reported.size(), 1u);  // second already holds "x": no change, no event
     board.setText(second, "y");
     EXPECT_EQ(reported.size(), 2u);
+}
+
+// Observers that leave while a change is being told: the window closing
+// from inside a notification, or one observer dropping another.
+TEST_F(BoardModel, ObserversMayLeaveDuringANotification)
+{
+    struct Leaving : BoardObserver {
+        Board* board = nullptr;
+        BoardObserver* leaves = nullptr;
+        int heard = 0;
+        void controlChanged(ControlId, ControlProperty) override
+        {
+            ++heard;
+            if (leaves)
+                board->removeObserver(leaves);
+        }
+    };
+    struct Case {
+        const char* name;
+        int leaver;      // which of the three observers removes someone
+        int removed;     // whom it removes
+        std::array<int, 3> heardFirst;   // calls each heard of the first change
+        std::array<int, 3> heardSecond;  // and of the second
+    };
+    const Case cases[] = {
+        {"itself, first in line", 0, 0, {1, 1, 1}, {1, 2, 2}},
+        {"itself, in the middle", 1, 1, {1, 1, 1}, {2, 1, 2}},
+        {"a later one, before it is told", 0, 2, {1, 1, 0}, {2, 2, 0}},
+        {"an earlier one", 2, 0, {1, 1, 1}, {1, 2, 2}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Board local;
+        const ControlId box = local.add("Box", ControlKind::Label);
+        std::array<Leaving, 3> observers;
+        for (Leaving& o : observers) {
+            o.board = &local;
+            local.addObserver(&o);
+        }
+        observers[static_cast<size_t>(c.leaver)].leaves = &observers[static_cast<size_t>(c.removed)];
+        local.setText(box, "1");
+        observers[static_cast<size_t>(c.leaver)].leaves = nullptr;
+        for (size_t i = 0; i < 3; ++i)
+            EXPECT_EQ(observers[i].heard, c.heardFirst[i]) << "observer " << i;
+        local.setText(box, "2");
+        for (size_t i = 0; i < 3; ++i)
+            EXPECT_EQ(observers[i].heard, c.heardSecond[i]) << "observer " << i;
+    }
+}
+
+TEST_F(BoardModel, IdsTheBoardDidNotGiveOutAreRefused)
+{
+    for (const ControlId wrong : {NoControl, board.size(), board.size() + 100}) {
+        SCOPED_TRACE(wrong);
+        EXPECT_THROW(board.control(wrong), std::out_of_range);
+        EXPECT_THROW(board.text(wrong), std::out_of_range);
+        EXPECT_THROW(board.setText(wrong, "1"), std::out_of_range);
+        EXPECT_THROW(board.setColour(wrong, TextColour::Blue), std::out_of_range);
+        EXPECT_THROW(board.children(wrong), std::out_of_range);
+    }
+    EXPECT_THROW(board.add("Orphan", ControlKind::Label, board.size() + 1), std::out_of_range);
+    EXPECT_EQ(board.find("Orphan"), NoControl);
+    EXPECT_THROW(board.control(board.find("Nothing")), std::out_of_range);
 }
 
 TEST(ScoreText, WholeNumbersAndRefusals)

@@ -2,9 +2,9 @@
 
 #include "RecordingServices.h"
 #include "TemporaryFolder.h"
+#include "document/LoadAndSave.h"
 #include "document/OptionsModel.h"
 #include "platform/Trace.h"
-#include "storage/PredictionsFile.h"
 
 #include <gtest/gtest.h>
 

@@ -41,6 +41,8 @@ public slots:
     void ClearAllButtonClick();
     // The clear button of one panel (GroupPanelA .. GPFinal).
     void GroupADelButtonClick(tiplark::ControlId panel);
+    void Undo1Click();
+    void Redo1Click();
     void Report1Click();
     void Schedule1Click();
     void RankingCriteria1Click();
@@ -61,6 +63,8 @@ private:
     void ChampionMouseMove();
     // Menu captions and window title in the language just applied.
     void languageApplied();
+    // Undo and Redo are enabled only when there is something to take back or do again.
+    void historyChanged();
     bool save();
     void connectMenu();
     void onButton(int control);

@@ -8,6 +8,7 @@
 #include "venues/WebLinkTable.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -36,6 +37,13 @@ MainMenu::MainMenu(QMenuBar* bar)
     addAction(file, "Report1", "menu.printReport", "&Print Report");
     file->addSeparator();
     addAction(file, "Exit1", "menu.exit", "&Exit");
+
+    QMenu* edit = addMenu(bar, nullptr, "Edit1", "menu.edit", "&Edit");
+    QAction* undo = addAction(edit, "Undo1", "menu.undo", "&Undo");
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QAction* redo = addAction(edit, "Redo1", "menu.redo", "&Redo");
+    // Both of the usual keys, whatever the desktop's own habit.
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
 
     QMenu* view = addMenu(bar, nullptr, "View1", "menu.view", "&View");
     addAction(view, "Schedule1", "menu.schedule", "&Game Schedule");

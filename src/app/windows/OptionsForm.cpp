@@ -112,7 +112,7 @@ void TOptionsForm::showFromMenu(MainBoard& main, OptionsModel::SaveAll save, QWi
 {
     TOptionsForm form(main, std::move(save), parent);
     form.exec();
-    main.groupStage().SetFirstTimeGroups();
+    main.SetFirstTimeGroups();
 }
 
 void TOptionsForm::reject()

@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <string>
 
 namespace tiplark {
 
 ControlId Board::add(std::string name, ControlKind kind, ControlId parent)
 {
+    if (parent != NoControl)
+        checked(parent);
     const auto id = static_cast<ControlId>(m_controls.size());
     if (!m_byName.emplace(name, id).second)
         throw std::logic_error("duplicate control name " + name);
@@ -32,6 +35,13 @@ ControlId Board::id(std::string_view name) const
     return found;
 }
 
+size_t Board::checked(ControlId id) const
+{
+    if (id < 0 || id >= size())
+        throw std::out_of_range("no control " + std::to_string(id));
+    return static_cast<size_t>(id);
+}
+
 ControlId Board::find(std::string_view name) const
 {
     const auto it = m_byName.find(name);
@@ -40,7 +50,7 @@ ControlId Board::find(std::string_view name) const
 
 void Board::setText(ControlId id, std::string_view text)
 {
-    Control& control = m_controls[id];
+    Control& control = m_controls[checked(id)];
     if (control.text == text)
         return;
     control.text.assign(text);
@@ -76,7 +86,7 @@ void Board::raiseChange(ControlId id)
 
 void Board::setHint(ControlId id, std::string_view hint)
 {
-    if (m_controls[id].hint == hint)
+    if (m_controls[checked(id)].hint == hint)
         return;
     m_controls[id].hint.assign(hint);
     notify(id, ControlProperty::Hint);
@@ -84,7 +94,7 @@ void Board::setHint(ControlId id, std::string_view hint)
 
 void Board::setVisible(ControlId id, bool visible)
 {
-    if (m_controls[id].visible == visible)
+    if (m_controls[checked(id)].visible == visible)
         return;
     m_controls[id].visible = visible;
     notify(id, ControlProperty::Visible);
@@ -92,7 +102,7 @@ void Board::setVisible(ControlId id, bool visible)
 
 void Board::setEnabled(ControlId id, bool enabled)
 {
-    if (m_controls[id].enabled == enabled)
+    if (m_controls[checked(id)].enabled == enabled)
         return;
     m_controls[id].enabled = enabled;
     notify(id, ControlProperty::Enabled);
@@ -100,7 +110,7 @@ void Board::setEnabled(ControlId id, bool enabled)
 
 void Board::setBold(ControlId id, bool bold)
 {
-    if (m_controls[id].bold == bold)
+    if (m_controls[checked(id)].bold == bold)
         return;
     m_controls[id].bold = bold;
     notify(id, ControlProperty::Bold);
@@ -108,7 +118,7 @@ void Board::setBold(ControlId id, bool bold)
 
 void Board::setColour(ControlId id, TextColour colour)
 {
-    if (m_controls[id].colour == colour)
+    if (m_controls[checked(id)].colour == colour)
         return;
     m_controls[id].colour = colour;
     notify(id, ControlProperty::Colour);
@@ -116,7 +126,7 @@ void Board::setColour(ControlId id, TextColour colour)
 
 void Board::bindChange(ControlId id, ChangeHandler handler)
 {
-    m_handlers[id] = std::move(handler);
+    m_handlers[checked(id)] = std::move(handler);
 }
 
 void Board::addObserver(BoardObserver* observer)
@@ -126,13 +136,28 @@ void Board::addObserver(BoardObserver* observer)
 
 void Board::removeObserver(BoardObserver* observer)
 {
+    // Erasing while a notification walks the list would skip or repeat an
+    // observer; the slot is emptied now and dropped when the walk ends.
+    if (m_notifyDepth > 0) {
+        std::replace(m_observers.begin(), m_observers.end(), observer, static_cast<BoardObserver*>(nullptr));
+        m_observerRemoved = true;
+        return;
+    }
     m_observers.erase(std::remove(m_observers.begin(), m_observers.end(), observer), m_observers.end());
 }
 
 void Board::notify(ControlId id, ControlProperty property)
 {
-    for (BoardObserver* observer : m_observers)
-        observer->controlChanged(id, property);
+    ++m_notifyDepth;
+    // By index: an observer added meanwhile may grow the list.
+    for (size_t i = 0; i < m_observers.size(); ++i) {
+        if (BoardObserver* observer = m_observers[i])
+            observer->controlChanged(id, property);
+    }
+    if (--m_notifyDepth == 0 && m_observerRemoved) {
+        m_observerRemoved = false;
+        std::erase(m_observers, nullptr);
+    }
 }
 
 }  // namespace tiplark

@@ -67,9 +67,11 @@ public:
     ControlId find(std::string_view name) const;  // NoControl when unknown
     int size() const { return static_cast<int>(m_controls.size()); }
 
-    const Control& control(ControlId id) const { return m_controls[id]; }
+    // Throws std::out_of_range for an id the board did not give out, NoControl
+    // among them: a lookup that found nothing must not read a neighbour.
+    const Control& control(ControlId id) const { return m_controls[checked(id)]; }
     const Control& control(std::string_view name) const { return m_controls[id(name)]; }
-    const std::string& text(ControlId id) const { return m_controls[id].text; }
+    const std::string& text(ControlId id) const { return m_controls[checked(id)].text; }
     const std::string& text(std::string_view name) const { return m_controls[id(name)].text; }
 
     void setText(ControlId id, std::string_view text);
@@ -80,20 +82,23 @@ public:
     void setBold(ControlId id, bool bold);
     void setColour(ControlId id, TextColour colour);
     // Build-time properties; they raise nothing.
-    void setMaxLength(ControlId id, int length) { m_controls[id].maxLength = length; }
-    void setReadOnly(ControlId id, bool readOnly) { m_controls[id].readOnly = readOnly; }
-    void setTabStop(ControlId id, bool tabStop) { m_controls[id].tabStop = tabStop; }
+    void setMaxLength(ControlId id, int length) { m_controls[checked(id)].maxLength = length; }
+    void setReadOnly(ControlId id, bool readOnly) { m_controls[checked(id)].readOnly = readOnly; }
+    void setTabStop(ControlId id, bool tabStop) { m_controls[checked(id)].tabStop = tabStop; }
 
     void bindChange(ControlId id, ChangeHandler handler);
     void setErrorReporter(ErrorReporter reporter) { m_reportError = std::move(reporter); }
+    // An observer may remove itself or another one from inside
+    // controlChanged: a removed observer hears nothing more.
     void addObserver(BoardObserver* observer);
     void removeObserver(BoardObserver* observer);
 
     // Controls lying directly on the window, and those on one panel, in creation order.
     const std::vector<ControlId>& topLevel() const { return m_topLevel; }
-    const std::vector<ControlId>& children(ControlId panel) const { return m_children[panel]; }
+    const std::vector<ControlId>& children(ControlId panel) const { return m_children[checked(panel)]; }
 
 private:
+    size_t checked(ControlId id) const;
     void notify(ControlId id, ControlProperty property);
     void raiseChange(ControlId id);
 
@@ -108,7 +113,9 @@ private:
         std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
     };
     std::unordered_map<std::string, ControlId, NameHash, std::equal_to<>> m_byName;
-    std::vector<BoardObserver*> m_observers;
+    std::vector<BoardObserver*> m_observers;  // nullptr: removed while notifying
+    int m_notifyDepth = 0;
+    bool m_observerRemoved = false;
     ErrorReporter m_reportError;
     int m_changeDepth = 0;
 };

@@ -1,8 +1,8 @@
 #include "document/ExitPrompt.h"
 
+#include "document/LoadAndSave.h"
 #include "document/MainBoard.h"
 #include "platform/Trace.h"
-#include "storage/PredictionsFile.h"
 
 namespace tiplark {
 

@@ -1,9 +1,6 @@
 #include "storage/PredictionsFile.h"
 
-#include "document/MainBoard.h"
-#include "storage/PredictionKeys.h"
 #include "storage/SettingValues.h"
-#include "storage/SettingsFile.h"
 
 #include <stdexcept>
 
@@ -40,9 +37,8 @@ std::string preferenceText(const PredictionKey& key, const Preferences& preferen
         key.target);
 }
 
-std::string keyText(const PredictionKey& key, const MainBoard& main)
+std::string keyText(const PredictionKey& key, const Board& board, const Preferences& preferences)
 {
-    const Board& board = main.board();
     switch (key.kind) {
     case ValueKind::ScorePair: {
         const auto& boxes = std::get<ScoreBoxes>(key.target);
@@ -51,7 +47,7 @@ std::string keyText(const PredictionKey& key, const MainBoard& main)
     case ValueKind::Penalty:
         return board.text(std::get<ControlId>(key.target));
     default:
-        return preferenceText(key, main.preferences());
+        return preferenceText(key, preferences);
     }
 }
 
@@ -90,15 +86,6 @@ const PredictionKey& firstTimeKey(const std::vector<PredictionKey>& keys)
     throw std::logic_error("no FirstTime key");
 }
 
-// Step 2 of the load: both flags follow "FirstTime".
-bool readFirstRun(MainBoard& main, const std::vector<PredictionKey>& keys, const SettingsFile& file)
-{
-    Preferences& preferences = main.preferences();
-    readPreference(firstTimeKey(keys), file, preferences);
-    preferences.teamNamesPending = preferences.firstRun;
-    return preferences.firstRun;
-}
-
 // One section's boxes: all score pairs first, then the penalty boxes, so that
 // a level score has already shown a match's penalty boxes and each round's
 // slots are filled by the previous round before its own boxes are set.
@@ -124,82 +111,61 @@ void loadSection(Board& board, const SettingsFile& file, std::vector<const Predi
     }
 }
 
-void loadBoard(MainBoard& main, const std::vector<PredictionKey>& keys, const SettingsFile& file)
-{
-    for (const PredictionKey& key : keys) {
-        if (key.section == PreferencesSection && key.name != FirstTimeKey)
-            readPreference(key, file, main.preferences());
-    }
-    main.language().SetPreviousTeamNamesEnglish();
-    main.ApplyLanguage();
-
-    std::vector<const PredictionKey*> section;
-    for (size_t i = 0; i < keys.size(); ++i) {
-        if (keys[i].section != PreferencesSection)
-            section.push_back(&keys[i]);
-        const bool sectionEnds = i + 1 == keys.size() || keys[i + 1].section != keys[i].section;
-        if (sectionEnds && !section.empty()) {
-            loadSection(main.board(), file, section);
-            section.clear();
-        }
-    }
-
-    main.ApplyLanguage();
-    main.preferences().teamNamesPending = true;
-    main.groupStage().SetFirstTimeGroups();
-}
-
 }  // namespace
 
-bool SaveAll(MainBoard& main, const std::string& path)
+bool writePredictions(const Board& board, const BoardControls& controls, const Preferences& preferences,
+                      const std::string& path)
 {
-    const std::vector<PredictionKey> keys = predictionKeys(main.controls());
+    const std::vector<PredictionKey> keys = predictionKeys(controls);
     SettingsFile file;
     // A file that exists but cannot be read is not replaced: its other
     // sections would be lost.
-    bool saved = file.load(path) != SettingsFileState::Unreadable;
-    if (saved) {
-        for (const std::string& section : predictionSections(keys))
-            file.eraseSection(section);
-        for (const PredictionKey& key : keys)
-            file.setValue(key.section, key.name, keyText(key, main));
-        saved = file.save(path);
-    }
-    if (!saved)
-        main.services().messages.showError("Unable to write to " + path);
-    return saved;
+    if (file.load(path) == SettingsFileState::Unreadable)
+        return false;
+    for (const std::string& section : predictionSections(keys))
+        file.eraseSection(section);
+    for (const PredictionKey& key : keys)
+        file.setValue(key.section, key.name, keyText(key, board, preferences));
+    return file.save(path);
 }
 
-void ReadAll(MainBoard& main, const std::string& path, const std::function<void()>& showFirstRunOptions)
+PredictionsReader::PredictionsReader(const BoardControls& controls)
+    : m_keys(predictionKeys(controls))
 {
-    const std::vector<PredictionKey> keys = predictionKeys(main.controls());
-    SettingsFile file;
-    file.load(path);
-    if (readFirstRun(main, keys, file)) {
-        showFirstRunOptions();
-        main.preferences().teamNamesPending = true;
-        main.groupStage().SetFirstTimeGroups();
-        return;
-    }
-    loadBoard(main, keys, file);
 }
 
-PredictionsLoad LoadPredictions(MainBoard& main, const std::string& path)
+SettingsFileState PredictionsReader::open(const std::string& path)
 {
-    const std::vector<PredictionKey> keys = predictionKeys(main.controls());
-    SettingsFile file;
-    switch (file.load(path)) {
-    case SettingsFileState::Missing:
-        return PredictionsLoad::Missing;
-    case SettingsFileState::Unreadable:
-        return PredictionsLoad::Unreadable;
-    case SettingsFileState::Loaded:
-        break;
+    return m_file.load(path);
+}
+
+bool PredictionsReader::readFirstRun(Preferences& preferences) const
+{
+    readPreference(firstTimeKey(m_keys), m_file, preferences);
+    preferences.teamNamesPending = preferences.firstRun;
+    return preferences.firstRun;
+}
+
+void PredictionsReader::readPreferences(Preferences& preferences) const
+{
+    for (const PredictionKey& key : m_keys) {
+        if (key.section == PreferencesSection && key.name != FirstTimeKey)
+            readPreference(key, m_file, preferences);
     }
-    if (readFirstRun(main, keys, file))
-        return PredictionsLoad::FirstRun;
-    loadBoard(main, keys, file);
-    return PredictionsLoad::Loaded;
+}
+
+void PredictionsReader::fillBoxes(Board& board) const
+{
+    std::vector<const PredictionKey*> section;
+    for (size_t i = 0; i < m_keys.size(); ++i) {
+        if (m_keys[i].section != PreferencesSection)
+            section.push_back(&m_keys[i]);
+        const bool sectionEnds = i + 1 == m_keys.size() || m_keys[i + 1].section != m_keys[i].section;
+        if (sectionEnds && !section.empty()) {
+            loadSection(board, m_file, section);
+            section.clear();
+        }
+    }
 }
 
 }  // namespace tiplark

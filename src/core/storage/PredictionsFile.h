@@ -1,38 +1,45 @@
 #pragma once
 
-#include <functional>
+#include "board/Board.h"
+#include "i18n/Preferences.h"
+#include "storage/PredictionKeys.h"
+#include "storage/SettingsFile.h"
+#include "tournament/BoardControls.h"
+
 #include <string>
+#include <vector>
 
 namespace tiplark {
 
-class MainBoard;
-
-// SaveAll: writes every score, penalty and preference of the board into the
+// Writes every score, penalty and preference of the board into the
 // predictions file at `path`, with "FirstTime" as no. The program's own
 // fourteen sections are rewritten in their fixed order; sections of other
-// names stay. The file is replaced as a whole, so a failed save leaves the
-// previous file as it was; the failure is shown as "Unable to write to
-// <path>" and the result is false, and the caller's action must not go on.
-bool SaveAll(MainBoard& main, const std::string& path);
+// names stay. The file is replaced as a whole, so a failed write leaves the
+// previous file as it was. False when it failed; nothing is shown.
+bool writePredictions(const Board& board, const BoardControls& controls, const Preferences& preferences,
+                      const std::string& path);
 
-// ReadAll: start-up load. A file without "FirstTime" as no (also a missing
-// or unreadable file) is a first run: `showFirstRunOptions` runs (the
-// options dialog, which stores the preferences and saves) and the board
-// stays empty. Otherwise the preferences are read, the language is applied
-// and the boxes are filled group by group and round by round, so that their
-// change events rebuild the tables and the bracket. Damaged values leave
-// their box empty or their preference at its default; loading never stops.
-void ReadAll(MainBoard& main, const std::string& path, const std::function<void()>& showFirstRunOptions);
+// A predictions file read for loading, in the steps the start-up takes.
+// Damaged values leave their box empty or their preference at its default;
+// reading never stops.
+class PredictionsReader {
+public:
+    explicit PredictionsReader(const BoardControls& controls);
 
-enum class PredictionsLoad {
-    Loaded,
-    Missing,     // no file at the path
-    Unreadable,  // something at the path that cannot be read as a file
-    FirstRun,    // a file without "FirstTime" as no; nothing was loaded
+    SettingsFileState open(const std::string& path);
+    // "FirstTime" into both start-up flags; true on a first run, which is
+    // also what a missing or unreadable file reads as.
+    bool readFirstRun(Preferences& preferences) const;
+    // Every preference but "FirstTime".
+    void readPreferences(Preferences& preferences) const;
+    // The boxes section by section, group by group and round by round: all
+    // score pairs first, then the penalty boxes, so that the boxes' change
+    // events rebuild tables and bracket on the way.
+    void fillBoxes(Board& board) const;
+
+private:
+    std::vector<PredictionKey> m_keys;
+    SettingsFile m_file;
 };
-
-// ReadAll for a program without dialogs: tells the cases that would have
-// shown the options dialog apart instead, leaving the board as it was.
-PredictionsLoad LoadPredictions(MainBoard& main, const std::string& path);
 
 }  // namespace tiplark

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace tiplark {
+
+class MainBoard;
+
+// SaveAll: writes every score, penalty and preference of the board into the
+// predictions file at `path` (see writePredictions). A failed save leaves
+// the previous file as it was; the failure is shown as "Unable to write to
+// <path>" and the result is false, and the caller's action must not go on.
+bool SaveAll(MainBoard& main, const std::string& path);
+
+// ReadAll: start-up load. A file without "FirstTime" as no (also a missing
+// or unreadable file) is a first run: `showFirstRunOptions` runs (the
+// options dialog, which stores the preferences and saves) and the board
+// stays empty. Otherwise the preferences are read, the language is applied
+// and the boxes are filled group by group and round by round, so that their
+// change events rebuild the tables and the bracket. Damaged values leave
+// their box empty or their preference at its default; loading never stops.
+// Either way the history starts empty: a load is nothing to undo.
+void ReadAll(MainBoard& main, const std::string& path, const std::function<void()>& showFirstRunOptions);
+
+enum class PredictionsLoad {
+    Loaded,
+    Missing,     // no file at the path
+    Unreadable,  // something at the path that cannot be read as a file
+    FirstRun,    // a file without "FirstTime" as no; nothing was loaded
+};
+
+// ReadAll for a program without dialogs: tells the cases that would have
+// shown the options dialog apart instead, leaving the board as it was.
+PredictionsLoad LoadPredictions(MainBoard& main, const std::string& path);
+
+}  // namespace tiplark
