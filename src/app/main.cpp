@@ -1,3 +1,4 @@
+#include "ProgramArguments.h"
 #include "document/MainBoard.h"
 #include "services/AssetLocator.h"
 #include "services/LocaleDateTimeFormat.h"
@@ -11,8 +12,13 @@
 #include <QIcon>
 #include <QScreen>
 
+#include <cstdlib>
+#include <iostream>
+
 int main(int argc, char* argv[])
 {
+    if (const std::optional<int> status = tiplark::answerInformationArguments(argc, argv, std::cout))
+        return *status;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tiplark - Germany"));
     QApplication::setWindowIcon(QIcon(tiplark::AssetLocator().picture(QStringLiteral("tiplark.png"))));
@@ -25,7 +31,8 @@ int main(int argc, char* argv[])
 
     tiplark::TMainForm form(board, browser, tiplark::programFolder());
     messages.setParentWindow(&form);
-    form.FormCreate();
+    if (!form.FormCreate())
+        return EXIT_FAILURE;
     // Desktops without a window manager ignore maximising; fill the screen anyway.
     form.setGeometry(form.screen()->availableGeometry());
     form.showMaximized();

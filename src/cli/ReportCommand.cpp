@@ -19,7 +19,8 @@ constexpr const char* Usage =
     "Prints the report of a Tiplark predictions file to standard output.\n"
     "\n"
     "  --schedule  print the game schedule instead, in the file's time zone\n"
-    "  --help      show this help\n";
+    "  --help      show this help\n"
+    "  --version   show the version\n";
 
 enum class ExitStatus { Ok = 0, Failure = 1, Usage = 2 };
 
@@ -46,6 +47,7 @@ public:
 
 struct Request {
     bool help = false;
+    bool version = false;
     bool schedule = false;
     std::string file;
 };
@@ -55,6 +57,8 @@ bool parse(const std::vector<std::string>& arguments, Request& request)
     for (const std::string& argument : arguments) {
         if (argument == "--help" || argument == "-h")
             request.help = true;
+        else if (argument == "--version")
+            request.version = true;
         else if (argument == "--schedule")
             request.schedule = true;
         else if (argument.starts_with("-") || !request.file.empty())
@@ -62,7 +66,7 @@ bool parse(const std::vector<std::string>& arguments, Request& request)
         else
             request.file = argument;
     }
-    return request.help || !request.file.empty();
+    return request.help || request.version || !request.file.empty();
 }
 
 const char* loadFailure(PredictionsLoad result)
@@ -92,6 +96,10 @@ int runReportCommand(const std::vector<std::string>& arguments, std::ostream& ou
     }
     if (request.help) {
         out << Usage;
+        return static_cast<int>(ExitStatus::Ok);
+    }
+    if (request.version) {
+        out << Program << ' ' << TIPLARK_VERSION << '\n';
         return static_cast<int>(ExitStatus::Ok);
     }
 

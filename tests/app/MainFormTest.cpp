@@ -2,11 +2,14 @@
 
 #include "RecordingServices.h"
 #include "windows/BoardView.h"
+#include "windows/OptionsForm.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -325,6 +328,33 @@ private slots:
         QCOMPARE(child<QLabel>("GA11Lbl")->text(), QStringLiteral("Alemania"));
         QVERIFY(child("GA11Lbl")->toolTip().contains(QLatin1Char('\n')));
         QCOMPARE(child("GroupADelButton")->toolTip(), QStringLiteral("Borrar resultados"));
+    }
+
+    // The settings cannot be written: after the failed OK, Escape ends the
+    // program before its window shows, and nothing is written.
+    void firstRunThatCannotSaveEndsOnEscape()
+    {
+        const QString blocked = m_folder->filePath(QStringLiteral("Tiplark.ini"));
+        QVERIFY(QDir().mkdir(blocked));
+        bool closed = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<TOptionsForm*>(QApplication::activeModalWidget());
+            QVERIFY2(dialog, "no options dialog");
+            dialog->findChild<QComboBox*>("LangCB")->setCurrentIndex(1);
+            dialog->findChild<QComboBox*>("TimeZoneCB")->setCurrentIndex(13);
+            QTest::mouseClick(dialog->findChild<QPushButton*>("OKButton"), Qt::LeftButton);
+            QTest::keyClick(dialog, Qt::Key_Escape);
+            closed = !dialog->isVisible();
+            if (!closed)
+                dialog->done(QDialog::Accepted);
+        });
+        const bool created = m_form->FormCreate();
+        QVERIFY(closed);
+        QVERIFY(!created);
+        QCOMPARE(h().messages.errors, std::vector<std::string>{"Unable to write to " + blocked.toStdString()});
+        QCOMPARE(QDir(m_folder->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList{QStringLiteral("Tiplark.ini")});
+        QVERIFY(QDir(blocked).isEmpty());
     }
 
     void everyWayOfClosingAsksFirst()

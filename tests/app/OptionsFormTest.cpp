@@ -26,9 +26,12 @@ private:
     testing::BoardHarness& h() { return *m_harness; }
     template <typename T>
     T* child(const char* name) { return m_form->findChild<T*>(QLatin1String(name)); }
-    void showForm()
+    void showForm(bool saveSucceeds = true)
     {
-        m_form = std::make_unique<TOptionsForm>(h().main, [this] { return ++m_saves > 0; });
+        m_form = std::make_unique<TOptionsForm>(h().main, [this, saveSucceeds] {
+            ++m_saves;
+            return saveSucceeds;
+        });
         m_form->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
     }
@@ -97,6 +100,63 @@ private slots:
         QVERIFY(m_form->isVisible());
         QVERIFY(!m_form->close());
         QVERIFY(m_form->isVisible());
+    }
+
+    void firstRunEndsOnCloseOnceASaveHasFailed_data()
+    {
+        QTest::addColumn<bool>("escape");
+        QTest::newRow("Escape") << true;
+        QTest::newRow("close box") << false;
+    }
+    void firstRunEndsOnCloseOnceASaveHasFailed()
+    {
+        QFETCH(bool, escape);
+        const auto closeForm = [&] {
+            if (escape)
+                QTest::keyClick(m_form.get(), Qt::Key_Escape);
+            else
+                m_form->close();
+        };
+        showForm(false);
+        closeForm();
+        QVERIFY(m_form->isVisible());
+        QVERIFY(!m_form->model().closeEndsProgram());
+
+        child<QComboBox>("LangCB")->setCurrentIndex(LanguageEnglish);
+        child<QComboBox>("TimeZoneCB")->setCurrentIndex(13);
+        QTest::mouseClick(child<QPushButton>("OKButton"), Qt::LeftButton);
+        QCOMPARE(m_saves, 1);
+        QVERIFY(m_form->isVisible());
+        QVERIFY(h().main.preferences().firstRun);
+
+        closeForm();
+        QVERIFY(!m_form->isVisible());
+        QCOMPARE(m_form->result(), int(QDialog::Rejected));
+        QVERIFY(m_form->model().closeEndsProgram());
+        QCOMPARE(m_saves, 1);
+    }
+
+    void restoreAfterMinimiseKeepsTheChoices()
+    {
+        storedPreferences();
+        showForm();
+        child<QComboBox>("LangCB")->setCurrentIndex(LanguageSpanish);
+        child<QComboBox>("FavCB")->setCurrentIndex(3);
+        child<QComboBox>("TimeZoneCB")->setCurrentIndex(4);
+        child<QCheckBox>("DaylightCheckBox")->setChecked(true);
+        const QString favourite = child<QComboBox>("FavCB")->currentText();
+
+        m_form->setWindowState(Qt::WindowMinimized);
+        QTRY_VERIFY(m_form->isMinimized());
+        m_form->setWindowState(Qt::WindowNoState);
+        QTRY_VERIFY(!m_form->isMinimized());
+        QVERIFY(m_form->isVisible());
+
+        QCOMPARE(child<QComboBox>("LangCB")->currentIndex(), LanguageSpanish);
+        QCOMPARE(child<QComboBox>("FavCB")->currentText(), favourite);
+        QCOMPARE(child<QComboBox>("TimeZoneCB")->currentIndex(), 4);
+        QVERIFY(child<QCheckBox>("DaylightCheckBox")->isChecked());
+        QCOMPARE(m_form->windowTitle(), QStringLiteral("Tiplark - Optiones"));
     }
 
     void keyboardAloneCompletesTheDialog()

@@ -49,6 +49,10 @@ expect_golden("schedule" good-schedule.txt)
 run("${DATA}/damaged.ini")
 expect_golden("damaged file" damaged-report.txt)
 
+# A NUL byte costs only its own line.
+run("${DATA}/../fuzz-regressions/nul-lines.ini")
+expect_golden("file with NUL bytes" good-report.txt)
+
 run("${DATA}/first-run.ini")
 expect_refused("file without FirstTime=0" first-run.ini)
 

@@ -22,10 +22,21 @@ using testing::BoardHarness;
 
 TEST(LanguageTables, EveryKeyHasThreeTexts)
 {
-    EXPECT_EQ(languageTextKeys().size(), 98u);
+    EXPECT_EQ(languageTextKeys().size(), 99u);
     for (const std::string& key : languageTextKeys())
         for (int language = 0; language < LanguageCount; ++language)
             EXPECT_FALSE(languageText(language, key).empty()) << key << " in language " << language;
+}
+
+// The backup message receives the backup's path in place of its one "%s".
+TEST(LanguageTables, BackupMessageHasOnePlaceForThePath)
+{
+    for (int language = 0; language < LanguageCount; ++language) {
+        const std::string& text = languageText(language, "msg.backupKept");
+        const size_t place = text.find("%s");
+        EXPECT_NE(place, std::string::npos) << language;
+        EXPECT_EQ(text.find('%', place + 1), std::string::npos) << language;
+    }
 }
 
 TEST(LanguageTables, TextsKeepAccentsAndLineBreaks)

@@ -245,6 +245,42 @@ TEST_F(OptionsModelTest, FailedSaveKeepsTheDialogAndThePreferences)
     EXPECT_EQ(h.main.language().favoriteName(), "Brasil");
 }
 
+// Only a first run whose save failed may be closed without OK, and closing
+// it then ends the program; a failed save elsewhere changes nothing.
+TEST_F(OptionsModelTest, FailedFirstRunSaveLetsTheDialogEndTheProgram)
+{
+    struct Case {
+        bool firstRun;
+        bool saveSucceeds;
+        bool closes;
+        bool endsProgram;
+    };
+    const Case cases[] = {
+        {true, false, true, true},
+        {true, true, false, false},  // OK closed it; a close before OK stays refused
+        {false, false, true, false},
+    };
+    for (const Case& c : cases) {
+        BoardHarness board;
+        board.main.preferences().firstRun = c.firstRun;
+        board.main.preferences().unloadedData = true;
+        OptionsModel model(board.main, [&] {
+            board.main.preferences().unloadedData = false;  // the backup was kept before the failure
+            return c.saveSucceeds;
+        });
+        model.FormShow();
+        EXPECT_EQ(model.CancelButtonClick(), !c.firstRun) << c.firstRun << c.saveSucceeds;
+        model.setLanguageSelection(LanguageEnglish);
+        model.setTimeZoneSelection(13);
+        EXPECT_EQ(model.OKButtonClick(), c.saveSucceeds);
+        if (!c.saveSucceeds) {
+            EXPECT_EQ(model.CancelButtonClick(), c.closes) << c.firstRun;
+        }
+        EXPECT_EQ(model.closeEndsProgram(), c.endsProgram) << c.firstRun << c.saveSucceeds;
+        EXPECT_FALSE(board.main.preferences().unloadedData);
+    }
+}
+
 TEST_F(OptionsModelTest, LaterOkTranslatesFromTheNamesOnTheBoard)
 {
     storePreferences(LanguageSpanish, 0, 13, false);

@@ -15,6 +15,7 @@
 #include <cmath>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <set>
 
 namespace tiplark {
@@ -149,18 +150,22 @@ TEST_F(PredictionsFileTest, WritesHalfEnteredPairsAndPenalties)
     EXPECT_NE(text.find("Game2=3-3\nGame2Apk=\nGame2Bpk=4\n"), std::string::npos) << text;
 }
 
-TEST_F(PredictionsFileTest, KeepsOtherSectionsAndRewritesItsOwn)
+TEST_F(PredictionsFileTest, KeepsOtherLinesInPlaceAndRewritesItsOwnSections)
 {
     writeBytes(path(), readBytes(testData("predictions/other-sections.ini")));
     ASSERT_TRUE(SaveAll(m_board.main, path()));
 
-    // The foreign sections stay, with the file's comment, repeated keys and
-    // Windows-1252 bytes; the program's sections follow in their fixed order,
-    // with nothing left of what they held before.
-    const std::string expected = "; window placement, kept by hand\n\n\n"
-                                 "[Window]\nLeft=10\nTop=20\n\n\n"
-                                 "[Notes]\nText=caf\xe9 cr\xe8me\nText=second line\n\n\n" +
-                                 readBytes(testData("predictions/empty-board.ini"));
+    // The foreign lines stay where they were, with the comment, repeated keys
+    // and Windows-1252 bytes; the program's sections are rewritten where they
+    // stood, the missing ones follow in their fixed order, and nothing is
+    // left of what they held before.
+    const std::string empty = readBytes(testData("predictions/empty-board.ini"));
+    const size_t groupA = empty.find("[GROUP A]");
+    const size_t groupB = empty.find("[GROUP B]");
+    const std::string expected = "; window placement, kept by hand\n[Window]\nLeft=10\nTop=20\n\n" +
+                                 empty.substr(0, groupA - 2) +
+                                 "\n[Notes]\nText=caf\xe9 cr\xe8me\nText=second line\n\n" +
+                                 empty.substr(groupA, groupB - groupA - 2) + "\n\n" + empty.substr(groupB);
     EXPECT_EQ(readBytes(path()), expected);
     ASSERT_TRUE(SaveAll(m_board.main, path()));
     EXPECT_EQ(readBytes(path()), expected);
@@ -187,6 +192,54 @@ TEST_F(PredictionsFileTest, ReplacedFileKeepsItsPermissions)
     EXPECT_EQ(info.st_mode & 07777, 0640u);
 }
 
+// A save that would replace a file holding what the load did not take keeps
+// the old file beside it first, and says so once.
+TEST_F(PredictionsFileTest, KeepsABackupOfAFileItCouldNotLoadWhole)
+{
+    const std::string complete = readBytes(testData("predictions/complete-board.ini"));
+    std::string brokenHeader = complete;
+    brokenHeader.replace(brokenHeader.find("[PREFERENCES]"), 13, "[PREFERENCES");
+    std::string noFirstTime = complete;
+    noFirstTime.erase(noFirstTime.find("FirstTime=0\n"), 12);
+    struct Case {
+        const char* what;
+        std::optional<std::string> file;
+        bool backup;
+    };
+    const Case cases[] = {
+        {"damaged header", brokenHeader, true},
+        {"FirstTime deleted", noFirstTime, true},
+        {"NUL bytes", readBytes(testData("fuzz-regressions/nul-lines.ini")), true},
+        {"damaged values", readBytes(testData("predictions/damaged-values.ini")), true},
+        {"unknown key in a group", complete + "[GROUP A]\nGame7=1-1\n", true},
+        {"normal file", complete, false},
+        {"no file", std::nullopt, false},
+    };
+    for (const Case& c : cases) {
+        TemporaryFolder folder;
+        const std::string file = folder.file("Tiplark.ini");
+        const std::string backup = file + ".bak";
+        if (c.file)
+            writeBytes(file, *c.file);
+        writeBytes(backup, "older backup");
+        BoardHarness h;
+        // The first run's dialog saves as its OK does.
+        ReadAll(h.main, file, [&] { EXPECT_TRUE(SaveAll(h.main, file)) << c.what; });
+        if (!h.main.preferences().firstRun) {
+            ASSERT_TRUE(SaveAll(h.main, file)) << c.what;
+        }
+        h.set("GA11", "5");
+        ASSERT_TRUE(SaveAll(h.main, file)) << c.what;
+
+        EXPECT_EQ(readBytes(backup), c.backup ? *c.file : "older backup") << c.what;
+        ASSERT_EQ(h.messages.information.size(), c.backup ? 1u : 0u) << c.what;
+        if (c.backup) {
+            EXPECT_TRUE(h.messages.information[0].ends_with(" " + backup)) << c.what;
+        }
+        EXPECT_TRUE(h.messages.errors.empty()) << c.what;
+    }
+}
+
 // Every failure must name the full path and leave what was there alone.
 class FailedSaveTest : public PredictionsFileTest {
 protected:
@@ -206,6 +259,18 @@ protected:
     }
     std::string m_old = readBytes(testData("predictions/complete-board.ini"));
 };
+
+TEST_F(FailedSaveTest, BackupThatCannotBeWritten)
+{
+    writeBytes(path(), readBytes(testData("fuzz-regressions/nul-lines.ini")));
+    load(m_board, path());
+    std::filesystem::create_directory(path() + ".bak");
+    const std::string before = readBytes(path());
+    EXPECT_FALSE(SaveAll(m_board.main, path()));
+    EXPECT_EQ(m_board.messages.errors, std::vector<std::string>{"Unable to write to " + path() + ".bak"});
+    EXPECT_EQ(readBytes(path()), before);
+    EXPECT_TRUE(m_board.messages.information.empty());
+}
 
 TEST_F(FailedSaveTest, FolderThatDoesNotExist)
 {
@@ -405,8 +470,7 @@ TEST_F(PredictionsFileTest, RandomBytesAreAFirstRun)
 
 TEST_F(PredictionsFileTest, GarbageAndVeryLongLinesAmongValidKeys)
 {
-    std::string noise = readBytes(testData("predictions/random-bytes.bin"));
-    std::erase(noise, '\0');  // a NUL byte ends what the INI reader sees
+    const std::string noise = readBytes(testData("predictions/random-bytes.bin"));
     std::string text = "[PREFERENCES]\nFirstTime=0\nGMT=" + std::string(100000, 'G') + "\n" + noise;
     text += "\n[GROUP A]\nGame1=" + std::string(3000000, '7') + "-1\nGame2=" + std::string(5000, '-') + "\nGame3=3-0\n";
     writeBytes(path(), text);
@@ -420,6 +484,36 @@ TEST_F(PredictionsFileTest, GarbageAndVeryLongLinesAmongValidKeys)
     EXPECT_EQ(m_board.text("GA31"), "3");
     EXPECT_EQ(m_board.text("GA32"), "0");
     ASSERT_TRUE(SaveAll(m_board.main, path()));
+}
+
+TEST_F(PredictionsFileTest, NulByteCostsOnlyItsOwnLine)
+{
+    struct Case {
+        const char* file;
+        const char* box;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"nul-lines.ini", "GA11", "4"},      {"nul-lines.ini", "GA31", "1"}, {"nul-lines.ini", "GA41", "3"},
+        {"nul-lines.ini", "GA62", "2"},      {"nul-lines.ini", "Final821pk", "4"}, {"nul-in-value.ini", "GB11", "1"},
+        {"nul-in-value.ini", "GB21", ""},    {"nul-in-value.ini", "GB22", ""}, {"nul-in-value.ini", "GB31", "3"},
+    };
+    for (const Case& c : cases) {
+        const std::string file = testData(std::string("fuzz-regressions/") + c.file);
+        BoardHarness loaded;
+        EXPECT_EQ(LoadPredictions(loaded.main, file), PredictionsLoad::Loaded) << c.file;
+        EXPECT_EQ(loaded.text(c.box), c.text) << c.file << " " << c.box;
+
+        // A save keeps what was loaded around the damaged line.
+        writeBytes(path(), readBytes(file));
+        BoardHarness saved;
+        load(saved, path());
+        ASSERT_TRUE(SaveAll(saved.main, path()));
+        BoardHarness reloaded;
+        load(reloaded, path());
+        EXPECT_EQ(reloaded.text(c.box), c.text) << c.file << " " << c.box << " after a save";
+    }
+    EXPECT_EQ(m_firstRunDialogs, 0);
 }
 
 TEST_F(PredictionsFileTest, ReportLoaderTellsWhyNothingWasLoaded)
@@ -534,6 +628,20 @@ TEST_F(PredictionsLocationTest, UnwritableProgramFolderUsesTheUserConfiguration)
     BoardHarness h;
     ASSERT_TRUE(SaveAll(h.main, predictionsFilePath(m_folder.file("no-such-folder"))));
     EXPECT_TRUE(std::filesystem::is_regular_file(expected));
+}
+
+TEST_F(PredictionsLocationTest, SystemProgramFoldersNeverHoldTheFile)
+{
+    // Run as root (as CI does) these folders are writable; the file must
+    // still go to the user's configuration.
+    ::setenv("XDG_CONFIG_HOME", m_folder.file("config").c_str(), 1);
+    const std::string expected = m_folder.file("config/Tiplark/Tiplark.ini");
+    for (const char* folder : {"/usr/bin/", "/usr/games", "/usr/local/bin/", "/bin/", "/sbin", "/usr/bin/../bin/"})
+        EXPECT_EQ(predictionsFilePath(folder), expected) << folder;
+    // Only the top folder counts: a user's folder named like a system one keeps the file.
+    const std::string ownBin = m_folder.file("usr/bin");
+    std::filesystem::create_directories(ownBin);
+    EXPECT_EQ(predictionsFilePath(ownBin), ownBin + "/Tiplark.ini");
 }
 
 TEST_F(PredictionsLocationTest, ConfigurationFolderDefaultsToHome)

@@ -181,16 +181,20 @@ bool TMainForm::FormClose()
     return tiplark::FormClose(m_main, m_predictionsPath);
 }
 
-void TMainForm::FormCreate()
+bool TMainForm::FormCreate()
 {
     StartTrace();
     // Qt hides a tool-tip after ten seconds already, the pause the match
     // hints need to be read.
-    ReadAll(m_main, m_predictionsPath, [this] {
+    bool set = true;
+    ReadAll(m_main, m_predictionsPath, [this, &set] {
         TOptionsForm options(m_main, [this] { return save(); }, this);
-        options.exec();
+        set = options.exec() == QDialog::Accepted;
     });
+    if (!set)
+        return false;
     m_main.ApplyLanguage();
+    return true;
 }
 
 bool TMainForm::save()

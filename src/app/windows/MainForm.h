@@ -33,8 +33,9 @@ public:
 public slots:
     // Creation handler, run once the window exists and before it is shown:
     // loads the predictions (or asks for the preferences on a first run) and
-    // applies the language.
-    void FormCreate();
+    // applies the language. False when the first run was left without a
+    // save, after one had failed: the program must end without the window.
+    bool FormCreate();
 
     void SaveButtonClick();
     void OKButtonClick();

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -124,12 +125,17 @@ void TOptionsForm::reject()
 
 void TOptionsForm::showEvent(QShowEvent* event)
 {
-    m_model.FormShow();
-    mirror();
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    // A restore after minimising shows the dialog spontaneously; only
+    // opening it starts from the stored preferences.
+    if (!event->spontaneous()) {
+        m_model.FormShow();
+        mirror();
+        if (const QScreen* screen = this->screen())
+            move(screen->availableGeometry().center() - rect().center());
+    }
     QDialog::showEvent(event);
-    m_langBox->setFocus();
+    if (!event->spontaneous())
+        m_langBox->setFocus();
 }
 
 void TOptionsForm::LangCBChange(int entry)

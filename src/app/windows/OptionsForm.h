@@ -17,7 +17,8 @@ class MainBoard;
 // The options dialog: language, favourite team, time zone and daylight
 // saving. It mirrors an OptionsModel, filled when the dialog is shown. While
 // the preferences were never stored (first run) only a successful OK leaves
-// it: Cancel is disabled, and Escape and the window's close are refused.
+// it: Cancel is disabled, and Escape and the window's close are refused
+// until a save has failed; then they close it, and the program must end.
 // Validation messages go to the board's MessageService.
 class TOptionsForm : public QDialog {
     Q_OBJECT

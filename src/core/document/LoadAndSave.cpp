@@ -1,10 +1,14 @@
 #include "document/LoadAndSave.h"
 
 #include "document/MainBoard.h"
+#include "i18n/Language.h"
+#include "storage/AtomicFile.h"
 #include "storage/PredictionsFile.h"
 
 namespace tiplark {
 namespace {
+
+constexpr const char* BackupSuffix = ".bak";
 
 void loadBoard(MainBoard& main, const PredictionsReader& file)
 {
@@ -15,31 +19,75 @@ void loadBoard(MainBoard& main, const PredictionsReader& file)
     main.ApplyLanguage();
     main.preferences().teamNamesPending = true;
     main.SetFirstTimeGroups();
+}
+
+// Start-up load of the opened file into the board. True on a first run.
+bool readFile(MainBoard& main, const PredictionsReader& file)
+{
+    if (file.readFirstRun(main.preferences())) {
+        main.preferences().unloadedData = !file.bytes().empty();
+        return true;
+    }
+    loadBoard(main, file);
+    main.preferences().unloadedData = file.losesData(main.board(), main.preferences());
     main.history().clear();
+    return false;
+}
+
+// Keeps the file about to be replaced beside it and says where.
+bool keepBackup(MainBoard& main, const std::string& path, const std::string& bytes)
+{
+    const std::string backup = path + BackupSuffix;
+    if (!replaceFileAtomically(backup, bytes)) {
+        main.services().messages.showError("Unable to write to " + backup);
+        return false;
+    }
+    std::string text = Language::text(main.preferences().languageIndex, "msg.backupKept");
+    text.replace(text.find("%s"), 2, backup);
+    main.services().messages.showInformation(text);
+    return true;
 }
 
 }  // namespace
 
+std::string predictionsFileText(const MainBoard& main, const std::string& previous)
+{
+    return predictionsFileText(main.board(), main.controls(), main.preferences(), SettingsFile(previous));
+}
+
 bool SaveAll(MainBoard& main, const std::string& path)
 {
-    const bool saved = writePredictions(main.board(), main.controls(), main.preferences(), path);
-    if (!saved)
+    SettingsFile previous;
+    // A file that exists but cannot be read is not replaced: its other
+    // sections would be lost.
+    if (previous.load(path) == SettingsFileState::Unreadable) {
         main.services().messages.showError("Unable to write to " + path);
-    return saved;
+        return false;
+    }
+    Preferences& preferences = main.preferences();
+    if (preferences.unloadedData && !previous.bytes().empty()) {
+        if (!keepBackup(main, path, previous.bytes()))
+            return false;
+        preferences.unloadedData = false;
+    }
+    if (!replaceFileAtomically(path, predictionsFileText(main.board(), main.controls(), preferences, previous))) {
+        main.services().messages.showError("Unable to write to " + path);
+        return false;
+    }
+    preferences.unloadedData = false;
+    return true;
 }
 
 void ReadAll(MainBoard& main, const std::string& path, const std::function<void()>& showFirstRunOptions)
 {
     PredictionsReader file(main.controls());
     file.open(path);
-    if (file.readFirstRun(main.preferences())) {
+    if (readFile(main, file)) {
         showFirstRunOptions();
         main.preferences().teamNamesPending = true;
         main.SetFirstTimeGroups();
         main.history().clear();
-        return;
     }
-    loadBoard(main, file);
 }
 
 PredictionsLoad LoadPredictions(MainBoard& main, const std::string& path)
@@ -53,10 +101,7 @@ PredictionsLoad LoadPredictions(MainBoard& main, const std::string& path)
     case SettingsFileState::Loaded:
         break;
     }
-    if (file.readFirstRun(main.preferences()))
-        return PredictionsLoad::FirstRun;
-    loadBoard(main, file);
-    return PredictionsLoad::Loaded;
+    return readFile(main, file) ? PredictionsLoad::FirstRun : PredictionsLoad::Loaded;
 }
 
 }  // namespace tiplark

@@ -8,10 +8,16 @@ namespace tiplark {
 class MainBoard;
 
 // SaveAll: writes every score, penalty and preference of the board into the
-// predictions file at `path` (see writePredictions). A failed save leaves
-// the previous file as it was; the failure is shown as "Unable to write to
-// <path>" and the result is false, and the caller's action must not go on.
+// predictions file at `path`, with "FirstTime" as no. The file is replaced
+// as a whole, so a failed save leaves the previous file as it was; the
+// failure is shown as "Unable to write to <path>" and the result is false,
+// and the caller's action must not go on. When the file holds what the load
+// did not take, it is first kept as "<path>.bak" and a message names it.
 bool SaveAll(MainBoard& main, const std::string& path);
+
+// The bytes SaveAll writes over a file holding `previous` (see
+// predictionsFileText in storage).
+std::string predictionsFileText(const MainBoard& main, const std::string& previous);
 
 // ReadAll: start-up load. A file without "FirstTime" as no (also a missing
 // or unreadable file) is a first run: `showFirstRunOptions` runs (the
@@ -19,8 +25,8 @@ bool SaveAll(MainBoard& main, const std::string& path);
 // stays empty. Otherwise the preferences are read, the language is applied
 // and the boxes are filled group by group and round by round, so that their
 // change events rebuild the tables and the bracket. Damaged values leave
-// their box empty or their preference at its default; loading never stops.
-// Either way the history starts empty: a load is nothing to undo.
+// their box empty or their preference at its default, a damaged line is
+// skipped alone; loading never stops. Either way the history starts empty: a load is nothing to undo.
 void ReadAll(MainBoard& main, const std::string& path, const std::function<void()>& showFirstRunOptions);
 
 enum class PredictionsLoad {

@@ -50,8 +50,12 @@ public:
     // True when the dialog may close; a failed save leaves every
     // preference as it was and keeps the dialog open.
     bool OKButtonClick();
-    // True when the dialog may close: never in first-run mode.
+    // True when the dialog may close: never in first-run mode until a save
+    // has failed; from then on closing the first-run dialog ends the program,
+    // which cannot run without a file it can write.
     bool CancelButtonClick();
+    // True when the dialog is in first-run mode and a save has failed.
+    bool closeEndsProgram() const { return m_firstRunSaveFailed; }
 
     int languageSelection() const { return m_languageSelection; }
     void setLanguageSelection(int entry) { m_languageSelection = entry; }
@@ -82,6 +86,7 @@ private:
     int m_favoriteLanguage = 0;  // the language whose order FavCB shows
     int m_pendingFavorite = 0;
     bool m_cancelEnabled = true;
+    bool m_firstRunSaveFailed = false;
     OptionsCaptions m_captions;
 };
 

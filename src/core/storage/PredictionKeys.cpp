@@ -48,14 +48,4 @@ std::vector<PredictionKey> predictionKeys(const BoardControls& controls)
     return keys;
 }
 
-std::vector<std::string> predictionSections(const std::vector<PredictionKey>& keys)
-{
-    std::vector<std::string> sections;
-    for (const PredictionKey& key : keys) {
-        if (sections.empty() || sections.back() != key.section)
-            sections.push_back(key.section);
-    }
-    return sections;
-}
-
 }  // namespace tiplark

@@ -39,7 +39,4 @@ inline constexpr const char* PreferencesSection = "PREFERENCES";
 // match's score pair followed by its two penalty keys.
 std::vector<PredictionKey> predictionKeys(const BoardControls& controls);
 
-// The fourteen sections the program owns, in write order.
-std::vector<std::string> predictionSections(const std::vector<PredictionKey>& keys);
-
 }  // namespace tiplark

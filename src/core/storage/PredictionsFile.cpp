@@ -111,22 +111,24 @@ void loadSection(Board& board, const SettingsFile& file, std::vector<const Predi
     }
 }
 
+std::vector<SectionValues> sectionValues(const std::vector<PredictionKey>& keys, const Board& board,
+                                        const Preferences& preferences)
+{
+    std::vector<SectionValues> sections;
+    for (const PredictionKey& key : keys) {
+        if (sections.empty() || sections.back().name != key.section)
+            sections.push_back({key.section, {}});
+        sections.back().values.emplace_back(key.name, keyText(key, board, preferences));
+    }
+    return sections;
+}
+
 }  // namespace
 
-bool writePredictions(const Board& board, const BoardControls& controls, const Preferences& preferences,
-                      const std::string& path)
+std::string predictionsFileText(const Board& board, const BoardControls& controls, const Preferences& preferences,
+                                const SettingsFile& previous)
 {
-    const std::vector<PredictionKey> keys = predictionKeys(controls);
-    SettingsFile file;
-    // A file that exists but cannot be read is not replaced: its other
-    // sections would be lost.
-    if (file.load(path) == SettingsFileState::Unreadable)
-        return false;
-    for (const std::string& section : predictionSections(keys))
-        file.eraseSection(section);
-    for (const PredictionKey& key : keys)
-        file.setValue(key.section, key.name, keyText(key, board, preferences));
-    return file.save(path);
+    return previous.rewritten(sectionValues(predictionKeys(controls), board, preferences));
 }
 
 PredictionsReader::PredictionsReader(const BoardControls& controls)
@@ -166,6 +168,11 @@ void PredictionsReader::fillBoxes(Board& board) const
             section.clear();
         }
     }
+}
+
+bool PredictionsReader::losesData(const Board& board, const Preferences& preferences) const
+{
+    return m_file.losesData(sectionValues(m_keys, board, preferences));
 }
 
 }  // namespace tiplark

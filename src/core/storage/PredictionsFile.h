@@ -11,22 +11,23 @@
 
 namespace tiplark {
 
-// Writes every score, penalty and preference of the board into the
-// predictions file at `path`, with "FirstTime" as no. The program's own
-// fourteen sections are rewritten in their fixed order; sections of other
-// names stay. The file is replaced as a whole, so a failed write leaves the
-// previous file as it was. False when it failed; nothing is shown.
-bool writePredictions(const Board& board, const BoardControls& controls, const Preferences& preferences,
-                      const std::string& path);
+// The bytes a save writes over a file holding `previous`: every score,
+// penalty and preference of the board in the program's own fourteen
+// sections in their fixed order, with "FirstTime" as no; every other line of
+// `previous` byte for byte and in place, and comments within the program's
+// sections where they stood.
+std::string predictionsFileText(const Board& board, const BoardControls& controls, const Preferences& preferences,
+                                const SettingsFile& previous);
 
 // A predictions file read for loading, in the steps the start-up takes.
-// Damaged values leave their box empty or their preference at its default;
-// reading never stops.
+// Damaged values leave their box empty or their preference at its default,
+// a damaged line is skipped alone; reading never stops.
 class PredictionsReader {
 public:
     explicit PredictionsReader(const BoardControls& controls);
 
     SettingsFileState open(const std::string& path);
+    const std::string& bytes() const { return m_file.bytes(); }
     // "FirstTime" into both start-up flags; true on a first run, which is
     // also what a missing or unreadable file reads as.
     bool readFirstRun(Preferences& preferences) const;
@@ -36,6 +37,9 @@ public:
     // score pairs first, then the penalty boxes, so that the boxes' change
     // events rebuild tables and bracket on the way.
     void fillBoxes(Board& board) const;
+    // True when saving the board as loaded would lose something the file
+    // holds (see SettingsFile::losesData).
+    bool losesData(const Board& board, const Preferences& preferences) const;
 
 private:
     std::vector<PredictionKey> m_keys;

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <iterator>
 
 namespace tiplark {
 namespace {
@@ -17,13 +18,24 @@ std::filesystem::path userConfigFolder()
     return std::filesystem::path(home ? home : ".") / ".config";
 }
 
+// Programs installed for the whole system. Root may write there, but a
+// settings file must never land beside /usr/bin/tiplark.
+bool isSystemFolder(const std::string& folder)
+{
+    const std::filesystem::path path = std::filesystem::path(folder).lexically_normal();
+    const auto top = path.begin();
+    return path.is_absolute() && std::next(top) != path.end()
+        && (*std::next(top) == "usr" || *std::next(top) == "bin" || *std::next(top) == "sbin");
+}
+
 }  // namespace
 
 std::string predictionsFilePath(const std::string& programFolder)
 {
     // Saving writes a new file beside the old one and renames it, so the
     // folder itself must be writable, not only the file.
-    if (!programFolder.empty() && ::access(programFolder.c_str(), W_OK | X_OK) == 0)
+    if (!programFolder.empty() && !isSystemFolder(programFolder)
+        && ::access(programFolder.c_str(), W_OK | X_OK) == 0)
         return (std::filesystem::path(programFolder) / PredictionsFileName).string();
     const std::filesystem::path folder = userConfigFolder() / "Tiplark";
     std::error_code ignored;  // a folder that cannot be made shows up as a failed save

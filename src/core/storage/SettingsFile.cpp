@@ -1,34 +1,107 @@
 #include "storage/SettingsFile.h"
 
-#include "storage/AtomicFile.h"
-
-#define SI_CONVERT_ICU
-#include <SimpleIni.h>
-
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
 namespace tiplark {
+namespace {
 
-// Byte strings in and out: values are ASCII, and the text of sections the
-// program does not own passes through in whatever single-byte code page it
-// was written.
-struct SettingsFile::Ini {
-    CSimpleIniA ini{false, true, false};  // bytes, repeated keys kept, no multi-line values
-};
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+constexpr char LineBreak = '\n';
+constexpr size_t NoKey = static_cast<size_t>(-1);
 
-SettingsFile::SettingsFile()
-    : m_ini(std::make_unique<Ini>())
+bool isBlank(char c)
 {
-    m_ini->ini.SetSpaces(false);
+    return c == ' ' || c == '\t';
 }
 
-SettingsFile::~SettingsFile() = default;
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+char foldedChar(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+std::string folded(std::string_view name)
+{
+    std::string out(name);
+    for (char& c : out)
+        c = foldedChar(c);
+    return out;
+}
+
+bool sameFolded(std::string_view name, std::string_view foldedName)
+{
+    return name.size() == foldedName.size() &&
+           std::equal(name.begin(), name.end(), foldedName.begin(), [](char a, char b) { return foldedChar(a) == b; });
+}
+
+bool endsWithLineBreak(std::string_view text)
+{
+    return !text.empty() && (text.back() == '\n' || text.back() == '\r');
+}
+
+// Length of the line at the start of `text` with its line break, and of the break alone.
+std::pair<size_t, size_t> lineLength(std::string_view text)
+{
+    const size_t stop = text.find_first_of("\r\n");
+    if (stop == std::string_view::npos)
+        return {text.size(), 0};
+    const size_t breakLength = text[stop] == '\r' && stop + 1 < text.size() && text[stop + 1] == '\n' ? 2 : 1;
+    return {stop + breakLength, breakLength};
+}
+
+// A section the file did not hold starts after two empty lines, as in the
+// files the program writes itself.
+void separate(std::string& out, size_t start)
+{
+    if (out.size() == start)
+        return;
+    if (!endsWithLineBreak(out))
+        out += LineBreak;
+    out += "\n\n";
+}
+
+size_t keyIndex(const SectionValues& section, const std::string& foldedKey)
+{
+    for (size_t k = 0; k < section.values.size(); ++k) {
+        if (sameFolded(section.values[k].first, foldedKey))
+            return k;
+    }
+    return NoKey;
+}
+
+void appendKey(std::string& out, const std::pair<std::string, std::string>& key)
+{
+    if (!endsWithLineBreak(out))
+        out += LineBreak;
+    out += key.first;
+    out += '=';
+    out += key.second;
+    out += LineBreak;
+}
+
+}  // namespace
+
+SettingsFile::SettingsFile(std::string bytes)
+    : m_bytes(std::move(bytes))
+{
+    parse();
+}
 
 SettingsFileState SettingsFile::load(const std::string& path)
 {
-    m_ini->ini.Reset();
+    m_bytes.clear();
+    parse();
     std::error_code error;
     const auto status = std::filesystem::status(path, error);
     if (status.type() == std::filesystem::file_type::not_found)
@@ -38,47 +111,194 @@ SettingsFileState SettingsFile::load(const std::string& path)
     std::ifstream file(path, std::ios::binary);
     if (!file.is_open())
         return SettingsFileState::Unreadable;
-    const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
     if (file.bad())
         return SettingsFileState::Unreadable;
-    if (m_ini->ini.LoadData(bytes) < 0) {
-        m_ini->ini.Reset();
-        return SettingsFileState::Unreadable;
-    }
+    m_bytes = std::move(bytes);
+    parse();
     return SettingsFileState::Loaded;
+}
+
+void SettingsFile::parse()
+{
+    m_lines.clear();
+    m_blocks.clear();
+    m_firstValues.clear();
+    m_damaged = false;
+
+    std::string_view rest(m_bytes);
+    m_bodyStart = rest.starts_with(ByteOrderMark) ? ByteOrderMark.size() : 0;
+    rest.remove_prefix(m_bodyStart);
+    m_blocks.push_back({"", false, 0, 0});
+    while (!rest.empty()) {
+        const auto [length, breakLength] = lineLength(rest);
+        Line line{rest.substr(0, length), LineKind::Other, {}, {}};
+        const std::string_view content = rest.substr(0, length - breakLength);
+        rest.remove_prefix(length);
+
+        const std::string_view text = trimmed(content);
+        if (content.find('\0') != std::string_view::npos) {
+            line.kind = LineKind::Damaged;
+            m_damaged = true;
+        } else if (text.empty()) {
+            line.kind = LineKind::Blank;
+        } else if (text.front() == ';' || text.front() == '#') {
+            line.kind = LineKind::Comment;
+        } else if (text.front() == '[') {
+            const size_t close = text.find(']');
+            if (close != std::string_view::npos) {
+                line.kind = LineKind::Section;
+                line.name = folded(trimmed(text.substr(1, close - 1)));
+                m_blocks.back().end = m_lines.size();
+                m_blocks.push_back({line.name, true, m_lines.size(), 0});
+            }
+        } else if (const size_t equals = text.find('='); equals != std::string_view::npos) {
+            const std::string_view key = trimmed(text.substr(0, equals));
+            if (!key.empty()) {
+                line.kind = LineKind::Key;
+                line.name = folded(key);
+                line.value = trimmed(text.substr(equals + 1));
+                m_firstValues[m_blocks.back().name].try_emplace(line.name, m_lines.size());
+            }
+        }
+        m_lines.push_back(std::move(line));
+    }
+    m_blocks.back().end = m_lines.size();
 }
 
 std::optional<std::string> SettingsFile::value(std::string_view section, std::string_view key) const
 {
-    const char* found = m_ini->ini.GetValue(std::string(section).c_str(), std::string(key).c_str(), nullptr);
-    if (!found)
+    const auto keys = m_firstValues.find(folded(section));
+    if (keys == m_firstValues.end())
         return std::nullopt;
-    return std::string(found);
+    const auto line = keys->second.find(folded(key));
+    if (line == keys->second.end())
+        return std::nullopt;
+    return std::string(m_lines[line->second].value);
 }
 
-void SettingsFile::setValue(std::string_view section, std::string_view key, std::string_view value)
+const SettingsFile::Block* SettingsFile::firstBlock(const std::string& foldedName) const
 {
-    m_ini->ini.SetValue(std::string(section).c_str(), std::string(key).c_str(), std::string(value).c_str(), nullptr, true);
+    const auto block = std::find_if(m_blocks.begin(), m_blocks.end(),
+                                    [&](const Block& b) { return b.hasHeader && b.name == foldedName; });
+    return block == m_blocks.end() ? nullptr : &*block;
 }
 
-void SettingsFile::eraseSection(std::string_view section)
+bool SettingsFile::isFirstValue(size_t line, const std::string& section) const
 {
-    m_ini->ini.Delete(std::string(section).c_str(), nullptr);
+    const auto keys = m_firstValues.find(section);
+    if (keys == m_firstValues.end())
+        return false;
+    const auto first = keys->second.find(m_lines[line].name);
+    return first != keys->second.end() && first->second == line;
 }
 
-std::string SettingsFile::text() const
+void SettingsFile::appendSection(std::string& out, const SectionValues& section, const Block* block) const
 {
-    std::string out;
-    m_ini->ini.Save(out);
+    out += '[';
+    out += section.name;
+    out += ']';
+    out += LineBreak;
+    size_t next = 0;
+    if (block) {
+        // Blank lines and comments wait for the key they stand above.
+        std::string pending;
+        for (size_t l = block->first + 1; l < block->end; ++l) {
+            const Line& line = m_lines[l];
+            if (line.kind == LineKind::Blank || line.kind == LineKind::Comment) {
+                pending += line.text;
+                continue;
+            }
+            if (line.kind != LineKind::Key || !isFirstValue(l, block->name))
+                continue;
+            const size_t k = keyIndex(section, line.name);
+            if (k == NoKey || k < next)
+                continue;
+            for (; next < k; ++next)
+                appendKey(out, section.values[next]);
+            out += pending;
+            pending.clear();
+            appendKey(out, section.values[k]);
+            next = k + 1;
+        }
+        for (; next < section.values.size(); ++next)
+            appendKey(out, section.values[next]);
+        out += pending;
+        return;
+    }
+    for (const auto& key : section.values)
+        appendKey(out, key);
+}
+
+std::string SettingsFile::rewritten(const std::vector<SectionValues>& sections) const
+{
+    // Each section keeps its first block while those blocks follow the
+    // sections' order.
+    std::vector<const Block*> anchors(sections.size(), nullptr);
+    std::vector<std::string> names;
+    const Block* last = nullptr;
+    for (size_t i = 0; i < sections.size(); ++i) {
+        names.push_back(folded(sections[i].name));
+        const Block* block = firstBlock(names.back());
+        if (block && (!last || block > last)) {
+            anchors[i] = block;
+            last = block;
+        }
+    }
+
+    std::string out = m_bytes.substr(0, m_bodyStart);
+    size_t next = 0;
+    const auto appendNew = [&] {
+        separate(out, m_bodyStart);
+        appendSection(out, sections[next], nullptr);
+        ++next;
+    };
+    for (const Block& block : m_blocks) {
+        const bool owned = block.hasHeader && std::find(names.begin(), names.end(), block.name) != names.end();
+        if (!owned) {
+            for (size_t l = block.first; l < block.end; ++l)
+                out += m_lines[l].text;
+            continue;
+        }
+        const auto anchor = std::find(anchors.begin(), anchors.end(), &block);
+        if (anchor == anchors.end())
+            continue;  // a repeated or misplaced block of a section written elsewhere
+        const size_t index = static_cast<size_t>(anchor - anchors.begin());
+        const bool afterNew = next < index;
+        while (next < index)
+            appendNew();
+        if (afterNew)
+            separate(out, m_bodyStart);
+        appendSection(out, sections[index], &block);
+        next = index + 1;
+    }
+    while (next < sections.size())
+        appendNew();
     return out;
 }
 
-bool SettingsFile::save(const std::string& path) const
+bool SettingsFile::losesData(const std::vector<SectionValues>& sections) const
 {
-    std::string out;
-    if (m_ini->ini.Save(out) < 0)
-        return false;
-    return replaceFileAtomically(path, out);
+    if (m_damaged)
+        return true;
+    for (const SectionValues& section : sections) {
+        const std::string name = folded(section.name);
+        for (const Block& block : m_blocks) {
+            if (!block.hasHeader || block.name != name)
+                continue;
+            for (size_t l = block.first + 1; l < block.end; ++l) {
+                const Line& line = m_lines[l];
+                if (line.kind == LineKind::Blank || line.kind == LineKind::Comment)
+                    continue;
+                if (line.kind != LineKind::Key || !isFirstValue(l, name))
+                    return true;
+                const size_t k = keyIndex(section, line.name);
+                if (k == NoKey || section.values[k].second != line.value)
+                    return true;
+            }
+        }
+    }
+    return false;
 }
 
 }  // namespace tiplark

@@ -1,41 +1,87 @@
 #pragma once
 
-#include <memory>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace tiplark {
 
 enum class SettingsFileState { Loaded, Missing, Unreadable };
 
-// An INI-style settings file held in memory: sections of "key=value" lines,
-// names compared without regard to case. Loading never fails the caller: a
-// missing or unreadable file leaves it empty, and text that is not INI is
-// skipped. Sections are kept in file order, new ones go to the end; a
-// repeated section reads as one, a repeated key as its first value.
+// One section as the program writes it: its name and its keys with their
+// values, in write order.
+struct SectionValues {
+    std::string name;
+    std::vector<std::pair<std::string, std::string>> values;
+};
+
+// An INI-style settings file held in memory line by line: "[name]" opens a
+// section, "key=value" lines follow, lines starting with ";" or "#" are
+// comments. Names are compared without regard to ASCII case, names and
+// values are trimmed of blanks. A repeated section reads as one, a repeated
+// key as its first value. Lines break at LF, CR LF or a lone CR. Reading
+// never fails the caller: a line that is none of these is skipped, and so
+// is a line holding a NUL byte, without affecting the lines around it.
 class SettingsFile {
 public:
-    SettingsFile();
-    ~SettingsFile();
+    SettingsFile() = default;
+    explicit SettingsFile(std::string bytes);
+    // The lines point into the bytes.
     SettingsFile(const SettingsFile&) = delete;
     SettingsFile& operator=(const SettingsFile&) = delete;
 
+    // A missing or unreadable file leaves it empty.
     SettingsFileState load(const std::string& path);
 
+    // The bytes as read.
+    const std::string& bytes() const { return m_bytes; }
     // std::nullopt when the section or the key is absent.
     std::optional<std::string> value(std::string_view section, std::string_view key) const;
-    void setValue(std::string_view section, std::string_view key, std::string_view value);
-    void eraseSection(std::string_view section);
 
-    // The whole file as it would be written.
-    std::string text() const;
-    // Replaces the file at `path` atomically; false when it could not be written.
-    bool save(const std::string& path) const;
+    // The file with `sections` written whole and everything else left as it
+    // was. Each of `sections` replaces its first block of lines if the blocks
+    // stand in the order of `sections`, otherwise it follows the one before it;
+    // repeated blocks of those sections go. Every line outside them is kept
+    // byte for byte and in place; inside them blank lines and comments stay
+    // where they stand, keys follow the order of `values`, and other lines go.
+    std::string rewritten(const std::vector<SectionValues>& sections) const;
+
+    // True when rewriting `sections` would lose something the file holds:
+    // a line with a NUL byte anywhere, a line within those sections that is
+    // no blank, comment or value of one of their keys, or a value that
+    // differs from the one given.
+    bool losesData(const std::vector<SectionValues>& sections) const;
 
 private:
-    struct Ini;
-    std::unique_ptr<Ini> m_ini;
+    enum class LineKind { Blank, Comment, Section, Key, Other, Damaged };
+    struct Line {
+        std::string_view text;  // with its line break
+        LineKind kind;
+        std::string name;       // folded section or key name
+        std::string_view value;
+    };
+    struct Block {
+        std::string name;  // folded
+        bool hasHeader;    // false for the lines before the first section
+        size_t first;      // the header, or the first line of the file
+        size_t end;
+    };
+
+    void parse();
+    const Block* firstBlock(const std::string& foldedName) const;
+    bool isFirstValue(size_t line, const std::string& section) const;
+    void appendSection(std::string& out, const SectionValues& section, const Block* block) const;
+
+    std::string m_bytes;
+    size_t m_bodyStart = 0;  // after a UTF-8 byte order mark
+    std::vector<Line> m_lines;
+    std::vector<Block> m_blocks;
+    // Folded section and key name to the line of the key's first value.
+    std::map<std::string, std::map<std::string, size_t>> m_firstValues;
+    bool m_damaged = false;
 };
 
 }  // namespace tiplark

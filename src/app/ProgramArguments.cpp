@@ -1,0 +1,37 @@
+#include "ProgramArguments.h"
+
+#include <ostream>
+#include <string_view>
+
+namespace tiplark {
+namespace {
+
+constexpr const char* Usage =
+    "Usage: tiplark [--help | --version]\n"
+    "Follows and predicts the 2006 football world championship in Germany.\n"
+    "\n"
+    "  --help     show this help\n"
+    "  --version  show the version\n"
+    "\n"
+    "Predictions and preferences are kept in Tiplark.ini, beside the program when\n"
+    "its folder can be written, otherwise in $XDG_CONFIG_HOME/Tiplark/.\n";
+
+}  // namespace
+
+std::optional<int> answerInformationArguments(int argc, const char* const argv[], std::ostream& out)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if (argument == "--help" || argument == "-h") {
+            out << Usage;
+            return 0;
+        }
+        if (argument == "--version") {
+            out << "tiplark " << TIPLARK_VERSION << '\n';
+            return 0;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace tiplark

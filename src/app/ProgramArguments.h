@@ -1,0 +1,13 @@
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+
+namespace tiplark {
+
+// Answers --help and --version before any window exists, so both work
+// without a display (packaging tools and `man` readers call them). Any other
+// argument is left to Qt. Returns the exit status when the program should end.
+std::optional<int> answerInformationArguments(int argc, const char* const argv[], std::ostream& out);
+
+}  // namespace tiplark
