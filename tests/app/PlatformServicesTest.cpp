@@ -1,9 +1,11 @@
 #include "services/ProgramFolder.h"
 #include "services/QtCursorService.h"
 #include "services/QtMessageService.h"
+#include "services/StandardTranslations.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QMessageBox>
 #include <QTimer>
@@ -21,6 +23,10 @@ private:
     QString m_title;
     QString m_text;
     QMessageBox::StandardButtons m_buttons;
+    QStringList m_buttonTexts;
+    QWidget* m_boxParent = nullptr;
+    bool m_boxStaysOnTop = false;
+    bool m_cursorOverBox = false;
 
     // Answers the next message box with `button` and remembers what it showed.
     void answerWith(QMessageBox::StandardButton button)
@@ -32,6 +38,14 @@ private:
             m_title = box->windowTitle();
             m_text = box->text();
             m_buttons = box->standardButtons();
+            m_buttonTexts.clear();
+            for (const QMessageBox::StandardButton shown : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel, QMessageBox::Ok}) {
+                if (QAbstractButton* b = box->button(shown))
+                    m_buttonTexts << b->text();
+            }
+            m_boxParent = box->parentWidget();
+            m_boxStaysOnTop = box->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+            m_cursorOverBox = QApplication::overrideCursor() != nullptr;
             box->button(button)->click();
         });
     }
@@ -78,6 +92,64 @@ private slots:
         QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
         cursor.setBusy(false);
         QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void busyCursorMakesWayForABoxAndComesBack()
+    {
+        QtCursorService cursor;
+        QtMessageService messages;
+        cursor.setBusy(true);
+        answerWith(QMessageBox::Ok);
+        messages.showError("Sorry, but I can't start your default browser!");
+        QVERIFY(!m_cursorOverBox);
+        // The action that set it goes on with it.
+        QVERIFY(QApplication::overrideCursor());
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        cursor.setBusy(false);
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void boxOpensInFrontOfTheWindowThatCausedIt()
+    {
+        QWidget main;
+        main.show();
+        QtMessageService messages;
+        messages.setParentWindow(&main);
+
+        // Without another window the box belongs to the main window.
+        answerWith(QMessageBox::Ok);
+        messages.showError("Unable to write to /nowhere/Tiplark.ini");
+        QCOMPARE(m_boxParent, &main);
+        QVERIFY(!m_boxStaysOnTop);
+
+        // A modal window that stays on top (venue, schedule, celebration)
+        // gets the box, which stays on top with it.
+        QDialog venue(&main, Qt::Dialog | Qt::WindowStaysOnTopHint);
+        QTimer::singleShot(0, &venue, [&] {
+            answerWith(QMessageBox::Ok);
+            messages.showError("Sorry, but I can't start your default browser!");
+            venue.accept();
+        });
+        venue.exec();
+        QCOMPARE(m_boxParent, &venue);
+        QVERIFY(m_boxStaysOnTop);
+    }
+
+    void translationsAreRemovedWithTheirOwner()
+    {
+        QtMessageService messages;
+        {
+            // Spanish, then French in its place.
+            StandardTranslations translations;
+            QVERIFY(translations.use(1));
+            QVERIFY(translations.use(2));
+            answerWith(QMessageBox::No);
+            messages.askYesNo("Clear all?");
+            QCOMPARE(m_buttonTexts, (QStringList{"&Oui", "&Non"}));
+        }
+        answerWith(QMessageBox::No);
+        messages.askYesNo("Clear all?");
+        QCOMPARE(m_buttonTexts, (QStringList{"&Yes", "&No"}));
     }
 
     void programFolderEndsInASeparator()

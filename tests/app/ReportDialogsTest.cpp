@@ -1,9 +1,14 @@
 #include "windows/ReportDialogs.h"
 
+#include "RecordingServices.h"
+#include "windows/MainForm.h"
+
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -29,6 +34,23 @@ void whenModal(std::function<void(QWidget*)> answer)
     });
 }
 
+// Runs `answer` on the modal window of that class that opens within the next seconds.
+template <typename Window>
+void whenOpen(std::function<void(Window*)> answer, int attempts = 500)
+{
+    QTimer::singleShot(10, [answer, attempts] {
+        if (auto* window = qobject_cast<Window*>(QApplication::activeModalWidget()))
+            answer(window);
+        else if (attempts > 1)
+            whenOpen<Window>(answer, attempts - 1);
+    });
+}
+
+class NoBrowser : public BrowserLauncher {
+public:
+    bool open(const std::string&) override { return true; }
+};
+
 }  // namespace
 
 class ReportDialogsTest : public QObject {
@@ -37,7 +59,9 @@ class ReportDialogsTest : public QObject {
 private slots:
     void saveDialogOffersTextFilesInTheProgramFolder();
     void cancelledSaveDialogGivesNoName();
+    void saveDialogRefusesAFolderThatDoesNotExist();
     void cancelledPrintDialogCancels();
+    void reportIsOfferedWhereThePredictionsAreKept();
 };
 
 void ReportDialogsTest::saveDialogOffersTextFilesInTheProgramFolder()
@@ -77,6 +101,31 @@ void ReportDialogsTest::cancelledSaveDialogGivesNoName()
     QVERIFY(dialogs.chooseFile(folder.path(), "Tiplark Report.txt").isEmpty());
 }
 
+void ReportDialogsTest::saveDialogRefusesAFolderThatDoesNotExist()
+{
+    QTemporaryDir folder;
+    QtReportDialogs dialogs(nullptr);
+    QString refusal;
+    bool stayedOpen = false;
+    whenModal([&](QWidget* widget) {
+        auto* dialog = qobject_cast<QFileDialog*>(widget);
+        QVERIFY(dialog);
+        dialog->findChild<QLineEdit*>("fileNameEdit")->setText("missing/Report.txt");
+        // The refusal is a box of its own, over the dialog.
+        whenOpen<QMessageBox>([&](QMessageBox* box) {
+            refusal = box->text();
+            box->accept();
+        });
+        QMetaObject::invokeMethod(dialog, "accept");
+        stayedOpen = dialog->isVisible();
+        dialog->reject();
+    });
+    QVERIFY(dialogs.chooseFile(folder.path(), "Tiplark Report.txt").isEmpty());
+    QVERIFY(stayedOpen);
+    QVERIFY2(refusal.startsWith(QDir(folder.path()).absoluteFilePath("missing") + "\n"), qPrintable(refusal));
+    QVERIFY(!QDir(folder.path()).exists("missing"));
+}
+
 void ReportDialogsTest::cancelledPrintDialogCancels()
 {
     QPrinter printer;
@@ -86,6 +135,37 @@ void ReportDialogsTest::cancelledPrintDialogCancels()
         qobject_cast<QDialog*>(dialog)->reject();
     });
     QCOMPARE(dialogs.choosePrinter(printer), ReportDialogs::PrintChoice::Cancel);
+}
+
+void ReportDialogsTest::reportIsOfferedWhereThePredictionsAreKept()
+{
+    // A program folder that cannot be written (installed system-wide) keeps
+    // the predictions in the user's configuration folder; reports go there too.
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    testing::BoardHarness harness;
+    NoBrowser browser;
+    TMainForm form(harness.main, browser, "/nonexistent/tiplark/bin/");
+    const QString predictionsFolder = QDir(config.path()).absoluteFilePath("Tiplark");
+    QCOMPARE(QFileInfo(QString::fromStdString(form.predictionsPath())).absolutePath(), predictionsFolder);
+
+    QString offeredFolder;
+    whenModal([&](QWidget* widget) {
+        auto* print = qobject_cast<QPrintDialog*>(widget);
+        QVERIFY(print);
+        // The last printer of the list prints to a file.
+        auto* printers = print->findChild<QComboBox*>("printers");
+        QVERIFY(printers);
+        printers->setCurrentIndex(printers->count() - 1);
+        whenOpen<QFileDialog>([&](QFileDialog* save) {
+            offeredFolder = save->directory().absolutePath();
+            save->reject();
+        });
+        print->accept();
+    });
+    form.Report1Click();
+    qunsetenv("XDG_CONFIG_HOME");
+    QCOMPARE(offeredFolder, predictionsFolder);
 }
 
 }  // namespace tiplark

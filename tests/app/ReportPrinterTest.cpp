@@ -62,7 +62,7 @@ private slots:
     void cancellingTheSaveDialogWritesNothing();
     void printToFileWritesWindows1252WithCrLf();
     void saveDialogProposesTheLastName();
-    void failedWriteShowsTheSystemMessage();
+    void failedWriteNamesTheFileAndTheSystemMessage();
     void printsOneReportLinePerPrintedLine();
     void failedPrintShowsTheSystemMessage();
 
@@ -146,12 +146,13 @@ void ReportPrinterTest::saveDialogProposesTheLastName()
     QVERIFY(QFile::exists(elsewhere + "/Mundial.txt"));
 }
 
-void ReportPrinterTest::failedWriteShowsTheSystemMessage()
+void ReportPrinterTest::failedWriteNamesTheFileAndTheSystemMessage()
 {
     m_dialogs->printChoice = ReportDialogs::PrintChoice::File;
     m_dialogs->fileAnswer = inFolder("missing/Tiplark Report.txt");
     runReport();
-    QCOMPARE(m_messages->errors, std::vector<std::string>{"No such file or directory"});
+    const std::string expected = "Unable to write to " + m_dialogs->fileAnswer.toStdString() + "\rNo such file or directory";
+    QCOMPARE(m_messages->errors, std::vector<std::string>{expected});
 }
 
 void ReportPrinterTest::printsOneReportLinePerPrintedLine()

@@ -1,15 +1,20 @@
 // Renders the main window (empty and complete, in each language), every
-// dialog and both celebration layouts to PNG files, for people to look at.
+// dialog, the comparison and pool windows and both celebration layouts to PNG files, for people to look at.
 //   tiplark_screenshots OUTPUT_FOLDER
 #include "windows/MainForm.h"
 
 #include "RecordingServices.h"
+#include "document/PredictionsFile.h"
 #include "report/ScheduleLines.h"
+#include "storage/PoolSettings.h"
 #include "venues/Celebration.h"
 #include "windows/AboutForm.h"
+#include "windows/CompareForm.h"
 #include "windows/DonationForm.h"
 #include "windows/OptionsForm.h"
 #include "windows/PictureForm.h"
+#include "windows/PoolForm.h"
+#include "windows/PredictionDialogs.h"
 #include "windows/ScheduleForm.h"
 #include "windows/StadiumForm.h"
 #include "windows/StandingsRulesForm.h"
@@ -30,6 +35,13 @@ namespace {
 class NoBrowser : public BrowserLauncher {
 public:
     bool open(const std::string&) override { return true; }
+};
+
+class NoDialogs : public PredictionDialogs {
+public:
+    QString chooseExportFile(const QString&, const QString&) override { return {}; }
+    QString chooseImportFile(const QString&, const QString&) override { return {}; }
+    QStringList choosePoolFiles(const QString&, const QString&, const QStringList&) override { return {}; }
 };
 
 constexpr const char* LanguageNames[] = {"English", "Spanish", "French"};
@@ -100,6 +112,39 @@ public:
         return saved;
     }
 
+    // The comparison of the complete test board and a pool of the test files.
+    bool scoring(int language)
+    {
+        QTemporaryDir folder;
+        const std::string board = folder.filePath("board.ini").toStdString();
+        QFile source(QStringLiteral(TIPLARK_TEST_DATA "/predictions/complete-board.ini"));
+        if (!source.open(QIODevice::ReadOnly))
+            return false;
+        QString text = QString::fromUtf8(source.readAll());
+        text.replace(QRegularExpression("Language=\\d+"), QStringLiteral("Language=%1").arg(language));
+        QFile predictions(QString::fromStdString(board));
+        if (!predictions.open(QIODevice::WriteOnly) || predictions.write(text.toUtf8()) < 0)
+            return false;
+        predictions.close();
+        testing::BoardHarness h;
+        if (LoadPredictions(h.main, board) != PredictionsLoad::Loaded)
+            return false;
+        const QString suffix = QLatin1String(LanguageNames[language]);
+        TCompareForm compare(h.main.language());
+        compare.followBoard(h.main);
+        bool saved = save(compare, "Compare" + suffix);
+
+        const std::string settings = folder.filePath("Tiplark.ini").toStdString();
+        const std::string data = TIPLARK_TEST_DATA;
+        writePoolChoice(settings, PoolChoice{{data + "/scoring/real-2006.ini", data + "/report/good.ini",
+                                              data + "/report/damaged.ini", data + "/report/first-run.ini"},
+                                             true});
+        NoDialogs dialogs;
+        TPoolForm pool(h.main, dialogs, settings);
+        saved &= save(pool, "Pool" + suffix);
+        return saved;
+    }
+
     bool pictures()
     {
         TValenciaForm valencia(nullptr, m_assets);
@@ -134,6 +179,7 @@ int main(int argc, char* argv[])
         saved &= renderer.mainWindow("empty-board.ini", language, "MainEmpty" + suffix);
         saved &= renderer.mainWindow("complete-board.ini", language, "MainComplete" + suffix);
         saved &= renderer.dialogs(language);
+        saved &= renderer.scoring(language);
     }
     saved &= renderer.pictures();
     return saved ? 0 : 1;

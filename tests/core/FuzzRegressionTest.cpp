@@ -1,9 +1,13 @@
 #include "RoundTrip.h"
+#include "platform/JpegImage.h"
 #include "TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 namespace tiplark {
 namespace {
@@ -13,22 +17,65 @@ using testing::roundTripDifference;
 using testing::TemporaryFolder;
 using testing::testData;
 
-// Every seed of the fuzzer (empty, complete and damaged files) and every
-// input it once failed on must load, save and load back into the same board.
-TEST(FuzzRegressions, EverySeedAndKeptInputRoundTrips)
+bool isPicture(const std::filesystem::path& path)
 {
-    TemporaryFolder folder;
+    return path.extension() == ".jpg";
+}
+
+// Every seed of the predictions-file fuzzer (empty, complete and damaged
+// files) must load, save and load back into the same board.
+TEST(FuzzRegressions, EverySeedRoundTrips)
+{
     int inputs = 0;
-    for (const std::string& corpus : {std::string(TIPLARK_FUZZ_CORPUS), testData("fuzz-regressions")}) {
-        if (!std::filesystem::exists(corpus))
-            continue;
-        for (const auto& entry : std::filesystem::directory_iterator(corpus)) {
-            EXPECT_EQ(roundTripDifference(readBytes(entry.path().string()), folder.file("Tiplark.ini")), "")
-                << entry.path();
-            ++inputs;
-        }
+    for (const auto& entry : std::filesystem::directory_iterator(TIPLARK_FUZZ_CORPUS)) {
+        EXPECT_EQ(roundTripDifference(readBytes(entry.path().string())), "") << entry.path();
+        ++inputs;
     }
     EXPECT_GE(inputs, 9);
+}
+
+// The fuzzer saves and loads in memory; that is worth only as much as its
+// bytes and boards are those of the save and load on disk. Each seed is
+// loaded both ways, and saved both ways over a file holding it.
+TEST(FuzzRegressions, MemoryAndDiskAgree)
+{
+    TemporaryFolder folder;
+    const std::string path = folder.file("Tiplark.ini");
+    for (const auto& entry : std::filesystem::directory_iterator(TIPLARK_FUZZ_CORPUS)) {
+        const std::string bytes = readBytes(entry.path().string());
+        testing::writeBytes(path, bytes);
+        testing::BoardHarness fromDisk;
+        ReadAll(fromDisk.main, path, [] {});
+        testing::BoardHarness fromMemory;
+        ReadAllText(fromMemory.main, bytes, [] {});
+        EXPECT_EQ(testing::boardDifference(fromDisk.main, fromMemory.main), "") << entry.path();
+
+        const std::string inMemory = predictionsFileText(fromMemory.main, bytes);
+        ASSERT_TRUE(SaveAll(fromDisk.main, path)) << entry.path();
+        EXPECT_EQ(readBytes(path), inMemory) << entry.path();
+    }
+}
+
+// Every input a fuzzer once failed on: pictures must decode to nothing or to
+// a picture within the size limit, predictions files must round-trip. The
+// folder is part of the tree; without it these checks would pass unseen.
+TEST(FuzzRegressions, EveryKeptInputStaysMended)
+{
+    const std::filesystem::path folder = testData("fuzz-regressions");
+    ASSERT_TRUE(std::filesystem::is_directory(folder)) << folder;
+    int pictures = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        const std::string bytes = readBytes(entry.path().string());
+        if (isPicture(entry.path())) {
+            const JpegImage image = JpegImage::decode(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+            EXPECT_LE(image.width, JpegImage::MaximumSide) << entry.path();
+            EXPECT_LE(image.height, JpegImage::MaximumSide) << entry.path();
+            ++pictures;
+        } else {
+            EXPECT_EQ(roundTripDifference(bytes), "") << entry.path();
+        }
+    }
+    EXPECT_GE(pictures, 2);
 }
 
 // The check itself must see a change: a board whose save loses a score

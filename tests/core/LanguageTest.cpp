@@ -22,7 +22,7 @@ using testing::BoardHarness;
 
 TEST(LanguageTables, EveryKeyHasThreeTexts)
 {
-    EXPECT_EQ(languageTextKeys().size(), 99u);
+    EXPECT_EQ(languageTextKeys().size(), 141u);
     for (const std::string& key : languageTextKeys())
         for (int language = 0; language < LanguageCount; ++language)
             EXPECT_FALSE(languageText(language, key).empty()) << key << " in language " << language;
@@ -49,6 +49,9 @@ TEST(LanguageTables, TextsKeepAccentsAndLineBreaks)
     EXPECT_EQ(languageText(LanguageSpanish, "city.Munich"), "Múnich");
     EXPECT_EQ(languageText(LanguageFrench, "city.Stuttgart"), "Stuttgart");
     EXPECT_EQ(languageText(LanguageEnglish, "board.group"), "Group ");
+    EXPECT_EQ(languageText(LanguageFrench, "thanks.body"),
+              "Aux testeurs des versions anglaise, espagnole et française,\rà tous ceux qui ont envoyé un score qui ne "
+              "tombait pas juste,\ret à tous ceux qui ont demandé une fonction de plus.");
 }
 
 TEST(LanguageTables, OtherIndicesReadEnglishAndUnknownKeysAreEmpty)

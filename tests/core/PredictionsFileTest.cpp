@@ -1,4 +1,4 @@
-#include "document/LoadAndSave.h"
+#include "document/PredictionsFile.h"
 
 #include "RecordingServices.h"
 #include "TemporaryFolder.h"

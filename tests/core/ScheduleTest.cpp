@@ -99,6 +99,27 @@ TEST_F(ScheduleTest, LaterRoundsNeedBothSlotsDecided)
     EXPECT_EQ(schedule(0, 0)[62], "63:  08/07/2006 (Saturday) 20:00   :  Germany - Portugal");
 }
 
+// A regional format whose long weekday names make some date texts longer
+// than the 30-character column.
+class LongWeekdayFormat : public FixedDateTimeFormat {
+public:
+    std::string longWeekday(const CivilDateTime& moment) const override
+    {
+        return moment.weekday == 3 ? "Wednesday, the middle of the week" : FixedDateTimeFormat::longWeekday(moment);
+    }
+};
+
+TEST_F(ScheduleTest, LongDateTextsWidenTheColumnForEveryLine)
+{
+    const LongWeekdayFormat wide;
+    const std::vector<std::string> lines = BuildScheduleLines(0, Hour, boardTexts(board), wide);
+    // 5 characters of prefix, then "14/06/2006 (Wednesday, the middle of the week) 21:00" and one space.
+    const std::size_t pairing = 5 + 52 + 1;
+    for (const std::string& line : lines)
+        EXPECT_EQ(line.find(":  ", 5), pairing) << line;
+    EXPECT_EQ(lines[0], "1 :  09/06/2006 (Friday) 18:00" + std::string(pairing - 30, ' ') + ":  Germany - Costa Rica");
+}
+
 TEST(ScheduleTable, EveryMatchOnceWithPlaceholdersFromTheQuarterFinals)
 {
     std::set<int> numbers;

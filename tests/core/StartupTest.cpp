@@ -2,8 +2,8 @@
 
 #include "RecordingServices.h"
 #include "TemporaryFolder.h"
-#include "document/LoadAndSave.h"
 #include "document/OptionsModel.h"
+#include "document/PredictionsFile.h"
 #include "platform/Trace.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #include "document/UndoHistory.h"
 
 #include "RecordingServices.h"
-#include "document/LoadAndSave.h"
 #include "document/OptionsModel.h"
+#include "document/PredictionsFile.h"
 #include "i18n/LanguageTables.h"
 #include "TemporaryFolder.h"
 

@@ -1,11 +1,9 @@
 #pragma once
 
 #include "RecordingServices.h"
-#include "document/LoadAndSave.h"
+#include "document/PredictionsFile.h"
 #include "storage/SettingValues.h"
 
-#include <fstream>
-#include <sstream>
 #include <string>
 
 namespace tiplark::testing {
@@ -38,27 +36,24 @@ inline std::string boardDifference(const MainBoard& first, const MainBoard& seco
     return "";
 }
 
-// Start-up as the main window's creation does it, without the first-run dialog.
-inline void startUp(MainBoard& main, const std::string& path)
+// Start-up as the main window's creation does it, without the first-run
+// dialog, from the file's bytes.
+inline void startUp(MainBoard& main, const std::string& bytes)
 {
-    ReadAll(main, path, [] {});
+    ReadAllText(main, bytes, [] {});
     main.ApplyLanguage();
 }
 
-// Loads `bytes` as a predictions file at `path` into a fresh board, saves that board over the same file, loads the saved
-// file into a second fresh board and returns boardDifference of the two.
-inline std::string roundTripDifference(const std::string& bytes, const std::string& path)
+// Loads `bytes` as a predictions file into a fresh board, saves that board
+// over them as SaveAll would, loads the saved text into a second fresh board
+// and returns boardDifference of the two. Nothing touches the disk.
+inline std::string roundTripDifference(const std::string& bytes)
 {
-    {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out << bytes;
-    }
     BoardHarness loaded;
-    startUp(loaded.main, path);
-    if (!SaveAll(loaded.main, path))
-        return "the loaded board could not be saved";
+    startUp(loaded.main, bytes);
+    const std::string saved = predictionsFileText(loaded.main, bytes);
     BoardHarness reloaded;
-    startUp(reloaded.main, path);
+    startUp(reloaded.main, saved);
     if (!loaded.messages.errors.empty() || !reloaded.messages.errors.empty())
         return "loading showed an error";
     return boardDifference(loaded.main, reloaded.main);

@@ -7,7 +7,8 @@
 namespace tiplark {
 
 // Weekday names and the short date and time formats of the user's regional
-// settings, whatever the program's language.
+// settings, whatever the program's language. The time shows hours and
+// minutes only, also where the locale's short format has seconds.
 class LocaleDateTimeFormat : public DateTimeFormat {
 public:
     explicit LocaleDateTimeFormat(QLocale locale = QLocale::system());
@@ -18,6 +19,7 @@ public:
 
 private:
     QLocale m_locale;
+    QString m_timeFormat;
 };
 
 }  // namespace tiplark

@@ -1,12 +1,15 @@
 #include "services/QtMessageService.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QMessageBox>
+
+#include <vector>
 
 namespace tiplark {
 namespace {
 
-DialogResult resultOf(QMessageBox::StandardButton button)
+DialogResult resultOf(int button)
 {
     switch (button) {
     case QMessageBox::Yes:
@@ -18,6 +21,42 @@ DialogResult resultOf(QMessageBox::StandardButton button)
     default:
         return DialogResult::Ok;
     }
+}
+
+// A busy cursor set for a long action must not cover a box that the action
+// opens: the cursors are put aside while the box is open and put back
+// after it, for whatever the action still has to do.
+class CursorsSetAside {
+public:
+    CursorsSetAside()
+    {
+        while (const QCursor* cursor = QApplication::overrideCursor()) {
+            m_cursors.push_back(*cursor);
+            QApplication::restoreOverrideCursor();
+        }
+    }
+    ~CursorsSetAside()
+    {
+        for (auto cursor = m_cursors.rbegin(); cursor != m_cursors.rend(); ++cursor)
+            QApplication::setOverrideCursor(*cursor);
+    }
+    CursorsSetAside(const CursorsSetAside&) = delete;
+    CursorsSetAside& operator=(const CursorsSetAside&) = delete;
+
+private:
+    std::vector<QCursor> m_cursors;
+};
+
+int run(QWidget* parent, QMessageBox::Icon icon, const QString& title, const std::string& text,
+        QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
+{
+    const CursorsSetAside cursors;
+    QMessageBox box(icon, title, displayText(text), buttons, parent);
+    box.setDefaultButton(defaultButton);
+    // A box of a window that stays on top would otherwise open behind it.
+    if (parent && parent->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    return box.exec();
 }
 
 }  // namespace
@@ -32,31 +71,37 @@ QString displayText(const std::string& text)
 
 QWidget* QtMessageService::parentWindow() const
 {
-    return m_parent ? m_parent.data() : QApplication::activeWindow();
+    // The window the user acted in: an open modal window (venue, schedule,
+    // celebration) comes before the active one and the main window.
+    if (QWidget* modal = QApplication::activeModalWidget())
+        return modal;
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    return m_parent;
 }
 
 void QtMessageService::showError(const std::string& text)
 {
-    QMessageBox::critical(parentWindow(), QStringLiteral("Error"), displayText(text));
+    run(parentWindow(), QMessageBox::Critical, QStringLiteral("Error"), text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 void QtMessageService::showInformation(const std::string& text)
 {
-    QMessageBox::information(parentWindow(), QStringLiteral("Information"), displayText(text));
+    run(parentWindow(), QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::Ok,
+        QMessageBox::Ok);
 }
 
 DialogResult QtMessageService::askYesNo(const std::string& text)
 {
-    return resultOf(QMessageBox::warning(parentWindow(), QStringLiteral("Warning"), displayText(text),
-                                         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes));
+    return resultOf(run(parentWindow(), QMessageBox::Warning, QStringLiteral("Warning"), text,
+                        QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes));
 }
 
 DialogResult QtMessageService::askYesNoCancel(const std::string& text)
 {
     // Closing the box with Escape or its close button counts as Cancel.
-    return resultOf(QMessageBox::question(parentWindow(), QStringLiteral("Confirm"), displayText(text),
-                                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                          QMessageBox::Yes));
+    return resultOf(run(parentWindow(), QMessageBox::Question, QStringLiteral("Confirm"), text,
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes));
 }
 
 }  // namespace tiplark

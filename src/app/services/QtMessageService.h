@@ -7,11 +7,13 @@
 
 namespace tiplark {
 
-// Message boxes with the toolkit's standard English titles and buttons; a
-// carriage return inside a text is shown as a line break.
+// Message boxes with English titles and the toolkit's standard buttons (in
+// the language of its translation in force); a carriage return inside a text
+// is shown as a line break. A box opens in front of the window the user acted
+// in, and the busy cursor is put aside while it is open.
 class QtMessageService : public MessageService {
 public:
-    // The window the boxes are centred on; the active window when none is set.
+    // The main window: the boxes' parent when no other window is modal or active.
     void setParentWindow(QWidget* parent) { m_parent = parent; }
 
     void showError(const std::string& text) override;

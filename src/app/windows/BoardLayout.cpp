@@ -94,19 +94,23 @@ void BoardLayout::placeStandings(const GroupControls& group, int index)
     emphasise(group.standingsHeading);
 
     constexpr qreal cellsLeft = 104;
-    constexpr qreal cellPitch = 19.5;
     constexpr qreal rowTop = 21;
     constexpr qreal rowPitch = 18.5;
+    // Each column as wide as its widest value: points and matches one
+    // digit, goals three (99 a match), the difference four ("+297").
+    constexpr qreal columnWidths[StandingsColumnCount] = {18, 12, 12, 12, 12, 27, 27, 36};
+    qreal columnLeft = cellsLeft;
     for (int c = 0; c < StandingsColumnCount; ++c) {
-        place(group.columnHeading[c], {cellsLeft + c * cellPitch, 2, cellPitch - 1, 17}, SmallFont);
+        place(group.columnHeading[c], {columnLeft, 2, columnWidths[c], 17}, SmallFont);
         centre(group.columnHeading[c]);
+        for (int row = 0; row < TeamsPerGroup; ++row)
+            place(group.cell[row][c], {columnLeft, rowTop + row * rowPitch, columnWidths[c], LineHeight}, SmallFont);
+        columnLeft += columnWidths[c];
     }
     for (int row = 0; row < TeamsPerGroup; ++row) {
         const qreal top = rowTop + row * rowPitch;
         place(group.rowNumber[row], {Margin, top, 14, LineHeight});
         place(group.name[row], {Margin + 14, top, cellsLeft - Margin - 16, LineHeight});
-        for (int c = 0; c < StandingsColumnCount; ++c)
-            place(group.cell[row][c], {cellsLeft + c * cellPitch, top, cellPitch - 1, LineHeight});
     }
 }
 

@@ -244,7 +244,9 @@ void BoardView::applyColour(ControlId id)
     const QPalette::ColorRole role = qobject_cast<QLineEdit*>(w) ? QPalette::Text : QPalette::WindowText;
     QPalette palette = w->palette();
     const QPalette inherited = w->parentWidget()->palette();
-    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+    // Open knockout slots are disabled labels, painted from the Disabled
+    // group: red and blue must show there too, the default stays greyed.
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         switch (m_board.control(id).colour) {
         case TextColour::Blue:
             palette.setColor(group, role, FavouriteBlue);

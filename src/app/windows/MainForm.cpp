@@ -1,18 +1,23 @@
 #include "windows/MainForm.h"
 
+#include "document/BoxTexts.h"
 #include "document/ExitPrompt.h"
-#include "document/LoadAndSave.h"
 #include "document/MainBoard.h"
+#include "document/PredictionsFile.h"
 #include "platform/Trace.h"
 #include "report/ScheduleLines.h"
 #include "report/TextLookup.h"
+#include "scoring/Comparison.h"
+#include "scoring/RealResults.h"
 #include "storage/PredictionsLocation.h"
 #include "venues/Celebration.h"
 #include "windows/AboutForm.h"
 #include "windows/BoardView.h"
+#include "windows/CompareForm.h"
 #include "windows/DonationForm.h"
 #include "windows/MainMenu.h"
 #include "windows/OptionsForm.h"
+#include "windows/PoolForm.h"
 #include "windows/ScheduleForm.h"
 #include "windows/StadiumForm.h"
 #include "windows/StandingsRulesForm.h"
@@ -20,6 +25,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScrollArea>
@@ -34,7 +40,12 @@ TMainForm::TMainForm(MainBoard& main, BrowserLauncher& browser, const std::strin
     , m_menu(new MainMenu(menuBar()))
     , m_links(browser, main.services().messages, main.services().cursor)
     , m_reportDialogs(this)
-    , m_report(m_reportDialogs, main.services().messages, QString::fromStdString(programFolder))
+    // Reports are offered where the predictions are kept: the program's
+    // folder, or the user's own when the program's cannot be written.
+    , m_report(m_reportDialogs, main.services().messages,
+               QFileInfo(QString::fromStdString(m_predictionsPath)).absolutePath())
+    , m_qtPredictionDialogs(this)
+    , m_predictionDialogs(&m_qtPredictionDialogs)
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Tiplark - Germany"));
@@ -79,6 +90,11 @@ void TMainForm::connectMenu()
     on("Options1", &TMainForm::Options1Click);
     on("About1", &TMainForm::About1Click);
     on("MakeaDonation1", &TMainForm::MakeaDonation1Click);
+    on("ExportPrediction1", &TMainForm::ExportPrediction1Click);
+    on("ImportPrediction1", &TMainForm::ImportPrediction1Click);
+    on("FillInRealResults1", &TMainForm::FillInRealResults1Click);
+    on("CompareRealResults1", &TMainForm::CompareRealResults1Click);
+    on("PredictionPool1", &TMainForm::PredictionPool1Click);
     for (QAction* city : m_menu->cityActions())
         connect(city, &QAction::triggered, this, [this, city] { VenueFormSetup(city->data().toInt()); });
     for (QAction* link : m_menu->linkActions())
@@ -160,6 +176,7 @@ void TMainForm::languageApplied()
 {
     const Language& language = m_main.language();
     m_menu->applyLanguage(language);
+    m_standardTexts.use(language.index());
     setWindowTitle(QString::fromStdString(m_main.caption()));
 }
 
@@ -281,6 +298,64 @@ void TMainForm::MakeaDonation1Click()
 void TMainForm::ChampionClick()
 {
     showCelebrationWindow(this, m_main);
+}
+
+namespace {
+
+QString menuCaption(const Language& language, const char* key)
+{
+    return QString::fromStdString(language.text(key)).remove(QLatin1Char('&')).remove(QStringLiteral("…"));
+}
+
+}  // namespace
+
+void TMainForm::ExportPrediction1Click()
+{
+    const Language& language = m_main.language();
+    const QString path = m_predictionDialogs->chooseExportFile(
+        menuCaption(language, "menu.exportPrediction"), QString::fromStdString(language.text("file.predictionsFilter")));
+    if (!path.isEmpty())
+        SaveAll(m_main, path.toStdString());
+}
+
+void TMainForm::ImportPrediction1Click()
+{
+    const Language& language = m_main.language();
+    if (!confirmReplaceBoard(m_main))
+        return;
+    const QString path = m_predictionDialogs->chooseImportFile(
+        menuCaption(language, "menu.importPrediction"), QString::fromStdString(language.text("file.predictionsFilter")));
+    if (path.isEmpty())
+        return;
+    const PredictionsLoad load = ImportPrediction(m_main, path.toStdString());
+    const char* reason = load == PredictionsLoad::Missing    ? "file.missing"
+                         : load == PredictionsLoad::FirstRun ? "file.notSaved"
+                                                             : "file.unreadable";
+    if (load != PredictionsLoad::Loaded)
+        m_main.services().messages.showError(fillIn(language.text("msg.cannotRead"), path.toStdString(), language.text(reason)));
+}
+
+void TMainForm::FillInRealResults1Click()
+{
+    if (confirmReplaceBoard(m_main))
+        FillInRealResults(m_main);
+}
+
+void TMainForm::CompareRealResults1Click()
+{
+    // Built afresh so that it speaks the language now in force.
+    delete m_compare;
+    m_compare = new TCompareForm(m_main.language(), this);
+    m_compare->followBoard(m_main);
+    m_compare->show();
+    m_compare->raise();
+    m_compare->activateWindow();
+}
+
+void TMainForm::PredictionPool1Click()
+{
+    TPoolForm pool(m_main, *m_predictionDialogs, m_predictionsPath, this);
+    pool.exec();
 }
 
 }  // namespace tiplark

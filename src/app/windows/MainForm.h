@@ -1,7 +1,9 @@
 #pragma once
 
 #include "board/Board.h"
+#include "services/StandardTranslations.h"
 #include "venues/WebLinkLauncher.h"
+#include "windows/PredictionDialogs.h"
 #include "windows/ReportDialogs.h"
 #include "windows/ReportPrinter.h"
 
@@ -14,6 +16,7 @@ namespace tiplark {
 class BoardView;
 class MainBoard;
 class MainMenu;
+class TCompareForm;
 
 // The main window: the board of the tournament, its menu bar and its
 // commands. The rules live in MainBoard; the window mirrors the board,
@@ -53,6 +56,17 @@ public slots:
     void MakeaDonation1Click();
     void CountryWebLink(int tag);
     void ChampionClick();
+    void ExportPrediction1Click();
+    void ImportPrediction1Click();
+    void FillInRealResults1Click();
+    // Modeless: the comparison follows the board while the user types.
+    void CompareRealResults1Click();
+    void PredictionPool1Click();
+
+public:
+    // Tests answer the file dialogs of export, import and the pool.
+    void setPredictionDialogs(PredictionDialogs& dialogs) { m_predictionDialogs = &dialogs; }
+    TCompareForm* compareWindow() const { return m_compare; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -62,7 +76,8 @@ private:
     // Asks before the window closes; false keeps it open.
     bool FormClose();
     void ChampionMouseMove();
-    // Menu captions and window title in the language just applied.
+    // Menu captions, window title and the toolkit's standard texts in the
+    // language just applied.
     void languageApplied();
     // Undo and Redo are enabled only when there is something to take back or do again.
     void historyChanged();
@@ -78,6 +93,10 @@ private:
     WebLinkLauncher m_links;
     QtReportDialogs m_reportDialogs;
     ReportPrinter m_report;
+    StandardTranslations m_standardTexts;
+    QtPredictionDialogs m_qtPredictionDialogs;
+    PredictionDialogs* m_predictionDialogs;
+    TCompareForm* m_compare = nullptr;
     bool m_championClickable = false;
 };
 

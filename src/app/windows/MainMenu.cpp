@@ -36,6 +36,10 @@ MainMenu::MainMenu(QMenuBar* bar)
     addAction(file, "Save1", "menu.save", "&Save");
     addAction(file, "Report1", "menu.printReport", "&Print Report");
     file->addSeparator();
+    addAction(file, "ExportPrediction1", "menu.exportPrediction", englishText("menu.exportPrediction"));
+    addAction(file, "ImportPrediction1", "menu.importPrediction", englishText("menu.importPrediction"));
+    addAction(file, "FillInRealResults1", "menu.fillInReal", englishText("menu.fillInReal"));
+    file->addSeparator();
     addAction(file, "Exit1", "menu.exit", "&Exit");
 
     QMenu* edit = addMenu(bar, nullptr, "Edit1", "menu.edit", "&Edit");
@@ -48,6 +52,8 @@ MainMenu::MainMenu(QMenuBar* bar)
     QMenu* view = addMenu(bar, nullptr, "View1", "menu.view", "&View");
     addAction(view, "Schedule1", "menu.schedule", "&Game Schedule");
     addAction(view, "RankingCriteria1", "menu.rankingCriteria", "Ranking &Criteria");
+    addAction(view, "CompareRealResults1", "menu.compare", englishText("menu.compare"));
+    addAction(view, "PredictionPool1", "menu.pool", englishText("menu.pool"));
     QMenu* stadiums = addMenu(nullptr, view, "Stadiums1", "menu.stadiums", "S&tadiums");
     for (const VenueInfo& venue : venues()) {
         QAction* city = addAction(stadiums, venue.menuItem, venue.cityKey, englishText(venue.cityKey));

@@ -1,10 +1,39 @@
 #include "windows/ReportDialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 
 namespace tiplark {
+namespace {
+
+// The toolkit's save dialog lets a name in a folder that does not exist
+// through, to fail only when the file is written; this one refuses it and
+// stays open, with the toolkit's own (translated) message.
+class ReportFileDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override
+    {
+        const QStringList chosen = selectedFiles();
+        if (!chosen.isEmpty()) {
+            const QFileInfo file(chosen.constFirst());
+            if (!file.isDir() && !file.dir().exists()) {
+                QMessageBox::warning(this, windowTitle(),
+                                     tr("%1\nDirectory not found.\nPlease verify the correct directory name was given.")
+                                         .arg(QDir::toNativeSeparators(file.absolutePath())));
+                return;
+            }
+        }
+        QFileDialog::accept();
+    }
+};
+
+}  // namespace
 
 QtReportDialogs::QtReportDialogs(QWidget* parent)
     : m_parent(parent)
@@ -25,7 +54,7 @@ ReportDialogs::PrintChoice QtReportDialogs::choosePrinter(QPrinter& printer)
 
 QString QtReportDialogs::chooseFile(const QString& folder, const QString& proposedName)
 {
-    QFileDialog dialog(m_parent);
+    ReportFileDialog dialog(m_parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(QStringLiteral("Text file (*.txt)"));

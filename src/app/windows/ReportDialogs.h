@@ -17,7 +17,8 @@ public:
     // The print dialog on the given printer, which keeps the user's choices
     // from one report to the next.
     virtual PrintChoice choosePrinter(QPrinter& printer) = 0;
-    // The save dialog for the text file; empty when cancelled.
+    // The save dialog for the text file, which asks before replacing a file
+    // and refuses a folder that does not exist; empty when cancelled.
     virtual QString chooseFile(const QString& folder, const QString& proposedName) = 0;
 };
 

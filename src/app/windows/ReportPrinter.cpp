@@ -3,6 +3,7 @@
 #include "report/ReportFile.h"
 #include "report/ReportLines.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -22,10 +23,10 @@ std::string systemError()
 
 }  // namespace
 
-ReportPrinter::ReportPrinter(ReportDialogs& dialogs, MessageService& messages, QString programFolder)
+ReportPrinter::ReportPrinter(ReportDialogs& dialogs, MessageService& messages, QString folder)
     : m_dialogs(dialogs)
     , m_messages(messages)
-    , m_programFolder(std::move(programFolder))
+    , m_folder(std::move(folder))
 {
 }
 
@@ -38,11 +39,13 @@ void ReportPrinter::Report1Click(int languageIndex, const TextLookup& texts)
     std::optional<std::string> error;
     if (choice == ReportDialogs::PrintChoice::File) {
         const QString proposed = m_fileName.isEmpty() ? QStringLiteral("Tiplark Report.txt") : QFileInfo(m_fileName).fileName();
-        const QString fileName = m_dialogs.chooseFile(m_programFolder, proposed);
+        const QString fileName = m_dialogs.chooseFile(m_folder, proposed);
         if (fileName.isEmpty())
             return;
         m_fileName = fileName;
         error = writeReportFile(QFile::encodeName(fileName).toStdString(), BuildReportLines(languageIndex, texts));
+        if (error)
+            error = "Unable to write to " + QDir::toNativeSeparators(fileName).toStdString() + "\r" + *error;
     } else {
         error = printLines(m_printer, BuildReportLines(languageIndex, texts));
     }

@@ -18,10 +18,12 @@ namespace tiplark {
 // dialog's settings and the last file name are offered again.
 class ReportPrinter {
 public:
-    ReportPrinter(ReportDialogs& dialogs, MessageService& messages, QString programFolder);
+    // The save dialog starts in `folder` at every report.
+    ReportPrinter(ReportDialogs& dialogs, MessageService& messages, QString folder);
 
-    // Cancelling either dialog writes nothing; a failing file or printer
-    // shows the system's message. The board is only read.
+    // Cancelling either dialog writes nothing; a failing printer shows the
+    // system's message, a failing file that message after the file's name.
+    // The board is only read.
     void Report1Click(int languageIndex, const TextLookup& texts);
 
 private:
@@ -32,7 +34,7 @@ private:
 
     ReportDialogs& m_dialogs;
     MessageService& m_messages;
-    QString m_programFolder;
+    QString m_folder;
     QString m_fileName;
     QPrinter m_printer{QPrinter::HighResolution};
 };

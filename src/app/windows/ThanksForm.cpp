@@ -1,6 +1,7 @@
 #include "windows/ThanksForm.h"
 
 #include "i18n/Language.h"
+#include "services/QtMessageService.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -21,10 +22,7 @@ TThanksForm::TThanksForm(QWidget* parent, const Language& language)
     bold.setBold(true);
     heading->setFont(bold);
     layout->addWidget(heading);
-    auto* people = new QLabel(QStringLiteral("The testers of the English, Spanish and French versions,\n"
-                                             "everyone who sent a score that did not add up,\n"
-                                             "and everyone who asked for one more feature."),
-                              this);
+    auto* people = new QLabel(displayText(language.text("thanks.body")), this);
     people->setObjectName(QStringLiteral("TestersLbl"));
     layout->addWidget(people);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);

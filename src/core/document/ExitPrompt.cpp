@@ -1,7 +1,7 @@
 #include "document/ExitPrompt.h"
 
-#include "document/LoadAndSave.h"
 #include "document/MainBoard.h"
+#include "document/PredictionsFile.h"
 #include "platform/Trace.h"
 
 namespace tiplark {

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <new>
 
 #include <jpeglib.h>
 
@@ -24,9 +25,12 @@ struct ErrorManager {
 
 void ignoreMessage(j_common_ptr) {}
 
-void readPixels(jpeg_decompress_struct& info, JpegImage& image)
+// False, before any pixel memory is taken, for a picture above the size limit.
+bool readPixels(jpeg_decompress_struct& info, JpegImage& image)
 {
     jpeg_read_header(&info, TRUE);
+    if (info.image_width > JpegImage::MaximumSide || info.image_height > JpegImage::MaximumSide)
+        return false;
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
     image.width = static_cast<int>(info.output_width);
@@ -38,6 +42,7 @@ void readPixels(jpeg_decompress_struct& info, JpegImage& image)
         jpeg_read_scanlines(&info, &row, 1);
     }
     jpeg_finish_decompress(&info);
+    return true;
 }
 
 }  // namespace
@@ -61,10 +66,16 @@ JpegImage JpegImage::decode(const std::vector<std::uint8_t>& data)
     }
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, data.data(), static_cast<unsigned long>(data.size()));
-    readPixels(info, image);
+    // Memory can run out even below the size limit; the vector then throws,
+    // which must not leave libjpeg's own allocations behind.
+    bool read = false;
+    try {
+        read = readPixels(info, image);
+    } catch (const std::bad_alloc&) {
+    }
     jpeg_destroy_decompress(&info);
     // libjpeg pads a truncated file with grey and only warns; that is damage too.
-    if (errors.base.num_warnings > 0)
+    if (!read || errors.base.num_warnings > 0)
         return {};
     return image;
 }

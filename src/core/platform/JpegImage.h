@@ -8,8 +8,12 @@ namespace tiplark {
 
 // A decoded picture: 8-bit RGB, rows top to bottom, no padding. A picture
 // that could not be read is empty, never an error: a damaged or missing
-// asset leaves a blank picture on the window.
+// asset leaves a blank picture on the window. So is a picture wider or
+// taller than MaximumSide, whose header alone could otherwise claim
+// gigabytes of memory.
 struct JpegImage {
+    static constexpr int MaximumSide = 4096;
+
     int width = 0;
     int height = 0;
     std::vector<std::uint8_t> rgb;

@@ -6,8 +6,8 @@ namespace tiplark {
 
 enum class DialogResult { Yes, No, Cancel, Ok };
 
-// Message boxes. Titles and buttons are the toolkit's standard English ones;
-// only the text follows the user's language.
+// Message boxes. Titles are the toolkit's standard English ones; the text
+// follows the user's language.
 class MessageService {
 public:
     virtual ~MessageService() = default;

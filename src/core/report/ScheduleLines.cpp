@@ -7,6 +7,8 @@
 #include "report/ScheduleTable.h"
 #include "tournament/TournamentData.h"
 
+#include <algorithm>
+#include <array>
 #include <utility>
 
 namespace tiplark {
@@ -15,6 +17,7 @@ namespace {
 
 // Schedule lines are at most this long; reserving it spares the regrowth.
 constexpr std::size_t LineCapacity = 96;
+constexpr std::size_t DateWidth = 30;
 
 }  // namespace
 
@@ -25,16 +28,26 @@ std::vector<std::string> BuildScheduleLines(double zoneShift, double daylightShi
     shifts.zoneShift = zoneShift;
     shifts.daylightShift = daylightShift;
 
-    std::vector<std::string> lines;
-    lines.reserve(ScheduleMatchCount);
-    for (const ScheduleEntry& entry : scheduleTable()) {
-        const CivilDateTime moment = decodeDateTime(shownKickoff(germanKickoff(entry.slot), shifts));
-        std::string date = format.shortDate(moment);
+    std::array<std::string, ScheduleMatchCount> dates;
+    // The pairings start in one column: 30 characters after the prefix, or
+    // one past the longest date text when a regional format makes it longer.
+    std::size_t longest = 0;
+    for (std::size_t row = 0; row < dates.size(); ++row) {
+        const CivilDateTime moment = decodeDateTime(shownKickoff(germanKickoff(scheduleTable()[row].slot), shifts));
+        std::string& date = dates[row];
+        date = format.shortDate(moment);
         date += " (";
         date += format.longWeekday(moment);
         date += ") ";
         date += format.shortTime(moment);
+        longest = std::max(longest, characterCount(date));
+    }
+    const std::size_t dateWidth = longest > DateWidth ? longest + 1 : DateWidth;
 
+    std::vector<std::string> lines;
+    lines.reserve(ScheduleMatchCount);
+    for (std::size_t row = 0; row < dates.size(); ++row) {
+        const ScheduleEntry& entry = scheduleTable()[row];
         const auto labels = kickoffLabelNames(entry.slot);
         const std::string& first = texts(labels[0]);
         const std::string& second = texts(labels[1]);
@@ -45,7 +58,7 @@ std::vector<std::string> BuildScheduleLines(double zoneShift, double daylightShi
         line.reserve(LineCapacity);
         appendLeft(line, std::to_string(entry.number), 2);
         line += ":  ";
-        appendLeft(line, date, 30);
+        appendLeft(line, dates[row], dateWidth);
         if (open) {
             line += entry.placeholder;
         } else {

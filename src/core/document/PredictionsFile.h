@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace tiplark {
 
@@ -15,8 +16,10 @@ class MainBoard;
 // did not take, it is first kept as "<path>.bak" and a message names it.
 bool SaveAll(MainBoard& main, const std::string& path);
 
-// The bytes SaveAll writes over a file holding `previous` (see
-// predictionsFileText in storage).
+// The bytes SaveAll writes over a file holding `previous`: the program's own
+// fourteen sections in their fixed order, every other line of `previous`
+// byte for byte and in place, and comments within the program's sections
+// where they stood.
 std::string predictionsFileText(const MainBoard& main, const std::string& previous);
 
 // ReadAll: start-up load. A file without "FirstTime" as no (also a missing
@@ -26,8 +29,11 @@ std::string predictionsFileText(const MainBoard& main, const std::string& previo
 // and the boxes are filled group by group and round by round, so that their
 // change events rebuild the tables and the bracket. Damaged values leave
 // their box empty or their preference at its default, a damaged line is
-// skipped alone; loading never stops. Either way the history starts empty: a load is nothing to undo.
+// skipped alone; loading never stops.
 void ReadAll(MainBoard& main, const std::string& path, const std::function<void()>& showFirstRunOptions);
+
+// ReadAll on a file's bytes already in memory, for checks that need no disk.
+void ReadAllText(MainBoard& main, std::string_view text, const std::function<void()>& showFirstRunOptions);
 
 enum class PredictionsLoad {
     Loaded,
@@ -39,5 +45,10 @@ enum class PredictionsLoad {
 // ReadAll for a program without dialogs: tells the cases that would have
 // shown the options dialog apart instead, leaving the board as it was.
 PredictionsLoad LoadPredictions(MainBoard& main, const std::string& path);
+
+// Puts the scores of another saved predictions file on the board through
+// setBoxes, keeping the board's own preferences and language. A file that is
+// missing, unreadable or never saved leaves the board as it was.
+PredictionsLoad ImportPrediction(MainBoard& main, const std::string& path);
 
 }  // namespace tiplark

@@ -1,0 +1,34 @@
+#include "services/StandardTranslations.h"
+
+#include "i18n/LanguageTables.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+
+namespace tiplark {
+
+StandardTranslations::~StandardTranslations()
+{
+    if (m_installed)
+        QCoreApplication::removeTranslator(&m_translator);
+}
+
+bool StandardTranslations::use(int languageIndex)
+{
+    const int language = effectiveLanguage(languageIndex);
+    if (language == m_language)
+        return language == LanguageEnglish || m_installed;
+    if (m_installed)
+        QCoreApplication::removeTranslator(&m_translator);
+    m_installed = false;
+    m_language = language;
+    if (language == LanguageEnglish)
+        return true;
+    const QString name = language == LanguageSpanish ? QStringLiteral("qtbase_es") : QStringLiteral("qtbase_fr");
+    if (!m_translator.load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    m_installed = QCoreApplication::installTranslator(&m_translator);
+    return m_installed;
+}
+
+}  // namespace tiplark

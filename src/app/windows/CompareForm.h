@@ -1,0 +1,51 @@
+#pragma once
+
+#include "board/Board.h"
+#include "scoring/Pool.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace tiplark {
+
+class Language;
+class MainBoard;
+
+// A prediction beside the real results: the 64 matches with their points,
+// coloured by kind and named in a legend that does not need the colours,
+// the advancing points per stage and the total out of the maximum. Either
+// follows the main board live (modeless, beside it while the user types)
+// or shows one entry of the pool.
+class TCompareForm : public QDialog, private BoardObserver {
+    Q_OBJECT
+
+public:
+    TCompareForm(const Language& language, QWidget* parent = nullptr);
+    ~TCompareForm() override;
+
+    // Follows the board from now on, refreshed once after each change cascade.
+    void followBoard(MainBoard& main);
+    void showEntry(const PoolEntry& entry);
+
+private:
+    void controlChanged(ControlId id, ControlProperty property) override;
+    void refreshFromBoard();
+    void showScore(const TournamentOutcome& predicted, const PredictionScore& score);
+
+    const Language& m_language;
+    MainBoard* m_main = nullptr;
+    bool m_refreshPending = false;
+    QTableWidget* m_table;
+    std::array<QLabel*, StageCount> m_stages{};
+    QLabel* m_matchTotal;
+    QLabel* m_advanceTotal;
+    QLabel* m_total;
+    QPushButton* m_closeButton;
+};
+
+}  // namespace tiplark

@@ -1,0 +1,219 @@
+#include "windows/PoolForm.h"
+
+#include "document/MainBoard.h"
+#include "i18n/Language.h"
+#include "storage/PoolSettings.h"
+#include "windows/CompareForm.h"
+#include "windows/PointsBarDelegate.h"
+#include "windows/PredictionDialogs.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <filesystem>
+
+namespace tiplark {
+namespace {
+
+enum Column { RankColumn, NameColumn, PointsColumn, ExactColumn, ChampionColumn, ColumnCount };
+
+// Where a row's entry is kept, so that sorting the table loses nothing.
+constexpr int EntryRole = Qt::UserRole;
+// What a cell sorts by: unreadable files stay below every ranked one.
+constexpr int SortRole = Qt::UserRole + 1;
+
+class SortedItem : public QTableWidgetItem {
+public:
+    SortedItem(const QVariant& display, const QVariant& sortKey)
+    {
+        setData(Qt::DisplayRole, display);
+        setData(SortRole, sortKey);
+    }
+    bool operator<(const QTableWidgetItem& other) const override
+    {
+        return QVariant::compare(data(SortRole), other.data(SortRole)) == QPartialOrdering::Less;
+    }
+};
+
+QString text(const Language& language, const char* key)
+{
+    return QString::fromStdString(language.text(key));
+}
+
+QString caption(const Language& language, const char* key)
+{
+    return text(language, key).remove(QLatin1Char('&'));
+}
+
+const char* failureKey(PredictionsLoad load)
+{
+    switch (load) {
+    case PredictionsLoad::Missing:
+        return "file.missing";
+    case PredictionsLoad::FirstRun:
+        return "file.notSaved";
+    case PredictionsLoad::Unreadable:
+    case PredictionsLoad::Loaded:
+        break;
+    }
+    return "file.unreadable";
+}
+
+QTableWidgetItem* number(int value, int sortKey)
+{
+    auto* item = new SortedItem(value, sortKey);
+    item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
+}  // namespace
+
+TPoolForm::TPoolForm(MainBoard& main, PredictionDialogs& dialogs, std::string settingsPath, QWidget* parent)
+    : QDialog(parent)
+    , m_main(main)
+    , m_dialogs(dialogs)
+    , m_settingsPath(std::move(settingsPath))
+    , m_chooseButton(new QPushButton(text(main.language(), "pool.choose")))
+    , m_includeBoard(new QCheckBox(text(main.language(), "pool.includeBoard")))
+    , m_table(new QTableWidget(0, ColumnCount))
+    , m_closeButton(new QPushButton(text(main.language(), "schedule.close")))
+{
+    const Language& language = main.language();
+    setObjectName(QStringLiteral("PoolForm"));
+    setWindowTitle(text(language, "pool.title"));
+    resize(640, 420);
+
+    const PoolChoice choice = readPoolChoice(m_settingsPath);
+    m_files = choice.files;
+
+    m_chooseButton->setObjectName(QStringLiteral("ChooseButton"));
+    m_chooseButton->setAccessibleName(caption(language, "pool.choose"));
+    m_includeBoard->setObjectName(QStringLiteral("IncludeBoardCheck"));
+    m_includeBoard->setAccessibleName(caption(language, "pool.includeBoard"));
+    m_includeBoard->setChecked(choice.includeBoard);
+    m_closeButton->setObjectName(QStringLiteral("CloseButton"));
+    m_closeButton->setAccessibleName(caption(language, "schedule.close"));
+
+    m_table->setObjectName(QStringLiteral("PoolTable"));
+    m_table->setAccessibleName(text(language, "pool.leaderboard"));
+    m_table->setAccessibleDescription(text(language, "pool.hint"));
+    m_table->setHorizontalHeaderLabels({text(language, "pool.rank"), text(language, "pool.name"),
+                                        text(language, "compare.points"), text(language, "pool.exact"),
+                                        text(language, "board.champion")});
+    m_table->verticalHeader()->hide();
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setSectionResizeMode(PointsColumn, QHeaderView::Stretch);
+    m_table->setItemDelegateForColumn(PointsColumn, new PointsBarDelegate(MaximumPoints, m_table));
+    m_table->setSortingEnabled(true);
+
+    auto* hint = new QLabel(text(language, "pool.hint"));
+    hint->setObjectName(QStringLiteral("PoolHint"));
+
+    connect(m_chooseButton, &QPushButton::clicked, this, &TPoolForm::ChooseButtonClick);
+    connect(m_includeBoard, &QCheckBox::toggled, this, [this] {
+        remember();
+        rebuild();
+    });
+    connect(m_table, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { openComparison(row); });
+    connect(m_table, &QTableWidget::cellActivated, this, [this](int row, int) { openComparison(row); });
+    connect(m_closeButton, &QPushButton::clicked, this, &QDialog::close);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(m_chooseButton);
+    top->addWidget(m_includeBoard);
+    top->addStretch();
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(hint, 1);
+    bottom->addWidget(m_closeButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(m_table, 1);
+    layout->addLayout(bottom);
+
+    rebuild();
+}
+
+void TPoolForm::ChooseButtonClick()
+{
+    QStringList current;
+    for (const std::string& file : m_files)
+        current.append(QString::fromStdString(file));
+    const QStringList chosen = m_dialogs.choosePoolFiles(caption(m_main.language(), "pool.choose"),
+                                                         text(m_main.language(), "file.predictionsFilter"), current);
+    if (chosen.isEmpty())
+        return;
+    m_files.clear();
+    for (const QString& file : chosen)
+        m_files.push_back(file.toStdString());
+    remember();
+    rebuild();
+}
+
+void TPoolForm::remember()
+{
+    // Failing to remember the list costs the user nothing now; the pool still shows.
+    writePoolChoice(m_settingsPath, PoolChoice{m_files, m_includeBoard->isChecked()});
+}
+
+void TPoolForm::rebuild()
+{
+    const Language& language = m_main.language();
+    std::vector<PoolEntry> entries;
+    if (m_includeBoard->isChecked())
+        entries.push_back(scoreBoard(language.text("pool.currentBoard"), m_main));
+    for (const std::string& file : m_files)
+        entries.push_back(scorePredictionFile(file));
+    m_entries = rankPool(std::move(entries));
+
+    m_table->setSortingEnabled(false);
+    m_table->setRowCount(static_cast<int>(m_entries.size()));
+    for (size_t i = 0; i < m_entries.size(); ++i) {
+        const PoolEntry& entry = m_entries[i];
+        const int row = static_cast<int>(i);
+        const QString fileName = QString::fromStdString(std::filesystem::path(entry.name).stem().string());
+        auto* name = new SortedItem(fileName, fileName.toLower());
+        name->setToolTip(QString::fromStdString(entry.name));
+        name->setData(EntryRole, row);
+        m_table->setItem(row, NameColumn, name);
+        if (entry.readable()) {
+            const QString champion =
+                entry.champion ? QString::fromStdString(language.teamName(entry.champion)) : QStringLiteral("-");
+            m_table->setItem(row, RankColumn, number(entry.rank, entry.rank));
+            m_table->setItem(row, PointsColumn, number(entry.score.total, entry.score.total));
+            m_table->setItem(row, ExactColumn, number(entry.score.exact, entry.score.exact));
+            m_table->setItem(row, ChampionColumn, new SortedItem(champion, champion));
+        } else {
+            // Ranked by rank, unreadable files come after every ranked one.
+            const QString reason = text(language, failureKey(entry.load));
+            m_table->setItem(row, RankColumn, new SortedItem(QStringLiteral("-"), TeamCount * MaximumPoints));
+            m_table->setItem(row, PointsColumn, new SortedItem(reason, -1));
+            m_table->setItem(row, ExactColumn, new SortedItem(QString(), -1));
+            m_table->setItem(row, ChampionColumn, new SortedItem(QString(), QString()));
+        }
+    }
+    m_table->setSortingEnabled(true);
+    m_table->sortByColumn(RankColumn, Qt::AscendingOrder);
+}
+
+void TPoolForm::openComparison(int row)
+{
+    const QTableWidgetItem* name = m_table->item(row, NameColumn);
+    if (!name)
+        return;
+    const PoolEntry& entry = m_entries[static_cast<size_t>(name->data(EntryRole).toInt())];
+    if (!entry.readable())
+        return;
+    TCompareForm compare(m_main.language(), this);
+    compare.showEntry(entry);
+    compare.exec();
+}
+
+}  // namespace tiplark

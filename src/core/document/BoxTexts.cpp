@@ -1,0 +1,60 @@
+#include "document/BoxTexts.h"
+
+#include "document/MainBoard.h"
+#include "storage/SettingValues.h"
+
+namespace tiplark {
+
+BoxTexts readBoxTexts(const std::vector<PredictionKey>& keys, const KeyValues& values)
+{
+    BoxTexts texts;
+    std::vector<BoxText> penalties;
+    for (size_t i = 0; i < keys.size(); ++i) {
+        const PredictionKey& key = keys[i];
+        if (key.kind == ValueKind::ScorePair) {
+            const auto& boxes = std::get<ScoreBoxes>(key.target);
+            const ScorePair pair = splitScorePair(values(key.section, key.name).value_or(""));
+            texts.push_back({boxes[0], acceptedScore(pair.first)});
+            texts.push_back({boxes[1], acceptedScore(pair.second)});
+        } else if (key.kind == ValueKind::Penalty) {
+            penalties.push_back({std::get<ControlId>(key.target), acceptedScore(values(key.section, key.name).value_or(""))});
+        }
+        const bool sectionEnds = i + 1 == keys.size() || keys[i + 1].section != key.section;
+        if (sectionEnds) {
+            texts.insert(texts.end(), penalties.begin(), penalties.end());
+            penalties.clear();
+        }
+    }
+    return texts;
+}
+
+void setBoxes(Board& board, const BoxTexts& texts)
+{
+    for (const BoxText& box : texts)
+        board.setText(box.box, box.text);
+}
+
+bool hasScores(const MainBoard& main)
+{
+    const Board& board = main.board();
+    const BoardControls& controls = main.controls();
+    for (const GroupControls& group : controls.groups) {
+        for (const auto& match : group.score)
+            if (!board.text(match[0]).empty() || !board.text(match[1]).empty())
+                return true;
+    }
+    for (const RoundControls& round : controls.rounds) {
+        for (const MatchControls& match : round.matches)
+            if (!board.text(match.score[0]).empty() || !board.text(match.score[1]).empty())
+                return true;
+    }
+    return false;
+}
+
+bool confirmReplaceBoard(MainBoard& main)
+{
+    return !hasScores(main)
+           || main.services().messages.askYesNo(main.language().text("msg.replaceBoard")) == DialogResult::Yes;
+}
+
+}  // namespace tiplark

@@ -1,0 +1,130 @@
+#include "scoring/Outcome.h"
+
+#include "document/MainBoard.h"
+#include "i18n/LanguageTables.h"
+#include "i18n/TeamNameTables.h"
+#include "scoring/QuietBoard.h"
+#include "scoring/RealResults.h"
+
+namespace tiplark {
+namespace {
+
+using SideKnown = std::array<bool, 2>;
+
+// Per knockout round and match, whether each side's team is known.
+using Known = std::array<std::vector<SideKnown>, RoundCount>;
+
+Known knownSlots(const MainBoard& main)
+{
+    const Board& board = main.board();
+    Known known;
+    for (int r = 0; r < RoundCount; ++r)
+        known[static_cast<size_t>(r)].assign(main.controls().rounds[static_cast<size_t>(r)].matches.size(), {false, false});
+
+    for (int g = 0; g < GroupCount; ++g) {
+        bool complete = true;
+        for (const auto& match : main.controls().groups[static_cast<size_t>(g)].score)
+            complete = complete && !board.text(match[0]).empty() && !board.text(match[1]).empty();
+        const GroupInfo& info = groups()[static_cast<size_t>(g)];
+        known[0][static_cast<size_t>(info.winnerMatch)][static_cast<size_t>(info.winnerSide)] = complete;
+        known[0][static_cast<size_t>(info.runnerUpMatch)][static_cast<size_t>(info.runnerUpSide)] = complete;
+    }
+    // Winners go on to the next round; the semi-finals also send their losers to third place.
+    for (const Round round : {Round::Final8, Round::Final4, Round::Final2}) {
+        const auto r = static_cast<size_t>(round);
+        const auto next = r + 1 == static_cast<size_t>(Round::Third) ? static_cast<size_t>(Round::Final) : r + 1;
+        for (size_t m = 0; m < known[r].size(); ++m) {
+            const bool fed = known[r][m][0] && known[r][m][1];
+            const NextSlot slot = nextSlot(round, static_cast<int>(m));
+            known[next][static_cast<size_t>(slot.match)][static_cast<size_t>(slot.side)] = fed;
+            if (round == Round::Final2)
+                known[static_cast<size_t>(Round::Third)][0][m] = fed;
+        }
+    }
+    return known;
+}
+
+}  // namespace
+
+MatchPlace matchPlace(int index)
+{
+    if (index < GroupMatchCount)
+        return {index / MatchesPerGroup, Round::Final8, index % MatchesPerGroup};
+    int match = index - GroupMatchCount;
+    for (int r = 0; r < RoundCount; ++r) {
+        const int count = rounds()[static_cast<size_t>(r)].matchCount;
+        if (match < count)
+            return {-1, static_cast<Round>(r), match};
+        match -= count;
+    }
+    return {-1, Round::Final, 0};
+}
+
+int teamNumber(int languageIndex, const std::string& name)
+{
+    // The board's own language first; a label not yet translated after a
+    // language change still names its team in the previous one.
+    for (const int language : {languageIndex, LanguageEnglish, LanguageSpanish, LanguageFrench}) {
+        for (int team = 1; team <= TeamCount; ++team) {
+            if (name == teamNameIn(language, team))
+                return team;
+        }
+    }
+    return 0;
+}
+
+TournamentOutcome readOutcome(const MainBoard& main)
+{
+    const Board& board = main.board();
+    const BoardControls& controls = main.controls();
+    const int language = main.language().index();
+    TournamentOutcome outcome;
+
+    auto match = outcome.matches.begin();
+    for (int g = 0; g < GroupCount; ++g) {
+        const GroupInfo& info = groups()[static_cast<size_t>(g)];
+        const GroupControls& group = controls.groups[static_cast<size_t>(g)];
+        for (size_t m = 0; m < MatchesPerGroup; ++m, ++match) {
+            for (size_t side = 0; side < 2; ++side) {
+                match->team[side] = info.fixtureTeams[static_cast<size_t>(FixturePairs[m][side])];
+                match->score[side] = board.text(group.score[m][side]);
+            }
+        }
+    }
+
+    const Known known = knownSlots(main);
+    constexpr std::array<Stage, RoundCount> StageOfRound = {Stage::RoundOf16, Stage::QuarterFinal, Stage::SemiFinal,
+                                                            Stage::RoundOf16, Stage::Final};
+    for (size_t r = 0; r < RoundCount; ++r) {
+        const auto& matches = controls.rounds[r].matches;
+        for (size_t m = 0; m < matches.size(); ++m, ++match) {
+            for (size_t side = 0; side < 2; ++side) {
+                const int team = known[r][m][side] ? teamNumber(language, board.text(matches[m].label[side])) : 0;
+                match->team[side] = team;
+                match->score[side] = board.text(matches[m].score[side]);
+                match->penalty[side] = board.text(matches[m].penalty[side]);
+                // The third-place teams reached the semi-finals already.
+                if (team != 0 && r != static_cast<size_t>(Round::Third))
+                    outcome.reached[static_cast<size_t>(StageOfRound[r])].push_back(team);
+            }
+        }
+    }
+    const MatchRecord& final = outcome.matches[MatchCount - 1];
+    if (final.team[0] != 0 && final.team[1] != 0) {
+        if (const int champion = teamNumber(language, board.text(controls.champion)))
+            outcome.reached[static_cast<size_t>(Stage::Champion)].push_back(champion);
+    }
+    return outcome;
+}
+
+const TournamentOutcome& realOutcome()
+{
+    static const TournamentOutcome real = [] {
+        QuietBoard quiet;
+        FillInRealResults(quiet.main);
+        return readOutcome(quiet.main);
+    }();
+    return real;
+}
+
+}  // namespace tiplark

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "tournament/TournamentData.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace tiplark {
+
+class MainBoard;
+
+inline constexpr int MatchCount = 64;
+inline constexpr int GroupMatchCount = GroupCount * MatchesPerGroup;
+
+// The stages a team can reach, each worth advancing points.
+enum class Stage { RoundOf16, QuarterFinal, SemiFinal, Final, Champion };
+inline constexpr int StageCount = 5;
+
+// Where match 0..63 stands: the 48 group matches (groups A..H, matches
+// 1..6), then the round of 16, quarter-finals, semi-finals, third place and
+// final in board order. `group` is 0..7 for a group match, -1 otherwise.
+struct MatchPlace {
+    int group = -1;
+    Round round = Round::Final8;
+    int match = 0;  // 0-based within the group or round
+};
+MatchPlace matchPlace(int index);
+
+// One match as a board shows it. Teams are team numbers, so that boards in
+// different languages compare alike; 0 stands for a slot not known.
+struct MatchRecord {
+    std::array<int, 2> team{};
+    std::array<std::string, 2> score;
+    std::array<std::string, 2> penalty;  // empty without a shoot-out
+};
+
+// What a board says happened: the 64 matches and the teams reaching each stage.
+struct TournamentOutcome {
+    std::array<MatchRecord, MatchCount> matches;
+    std::array<std::vector<int>, StageCount> reached;
+};
+
+// Reads the board's boxes and labels. A round-of-16 team is known only when
+// all six matches of its group are filled in (an unplayed group still shows
+// its reset order); a later slot's team only when both teams of the match
+// that fed it were known. So a guess at the bracket alone earns nothing.
+TournamentOutcome readOutcome(const MainBoard& main);
+
+// The outcome of the real 2006 tournament, built once on a board of its own.
+const TournamentOutcome& realOutcome();
+
+// Team number of a board name, looked up in the given language first and
+// then in the others; 0 for the placeholder or any other text.
+int teamNumber(int languageIndex, const std::string& name);
+
+}  // namespace tiplark

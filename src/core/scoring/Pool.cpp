@@ -1,0 +1,67 @@
+#include "scoring/Pool.h"
+
+#include "scoring/QuietBoard.h"
+
+#include <algorithm>
+
+namespace tiplark {
+namespace {
+
+PoolEntry scored(std::string name, const MainBoard& main)
+{
+    PoolEntry entry;
+    entry.name = std::move(name);
+    entry.language = main.language().index();
+    entry.outcome = readOutcome(main);
+    entry.score = scorePrediction(entry.outcome, realOutcome());
+    const auto& champion = entry.outcome.reached[static_cast<size_t>(Stage::Champion)];
+    entry.champion = champion.empty() ? 0 : champion.front();
+    return entry;
+}
+
+bool level(const PoolEntry& a, const PoolEntry& b)
+{
+    return a.score.total == b.score.total && a.score.exact == b.score.exact;
+}
+
+}  // namespace
+
+PoolEntry scorePredictionFile(const std::string& path)
+{
+    QuietBoard quiet;
+    const PredictionsLoad load = LoadPredictions(quiet.main, path);
+    if (load != PredictionsLoad::Loaded) {
+        PoolEntry entry;
+        entry.name = path;
+        entry.load = load;
+        return entry;
+    }
+    return scored(path, quiet.main);
+}
+
+PoolEntry scoreBoard(const std::string& name, const MainBoard& main)
+{
+    return scored(name, main);
+}
+
+std::vector<PoolEntry> rankPool(std::vector<PoolEntry> entries)
+{
+    std::stable_sort(entries.begin(), entries.end(), [](const PoolEntry& a, const PoolEntry& b) {
+        if (a.readable() != b.readable())
+            return a.readable();
+        if (a.score.total != b.score.total)
+            return a.score.total > b.score.total;
+        return a.score.exact > b.score.exact;
+    });
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (!entries[i].readable())
+            entries[i].rank = 0;
+        else if (i > 0 && level(entries[i], entries[i - 1]))
+            entries[i].rank = entries[i - 1].rank;
+        else
+            entries[i].rank = static_cast<int>(i) + 1;
+    }
+    return entries;
+}
+
+}  // namespace tiplark

@@ -1,0 +1,50 @@
+#include "storage/PoolSettings.h"
+
+#include "storage/AtomicFile.h"
+#include "storage/SettingValues.h"
+#include "storage/SettingsFile.h"
+
+namespace tiplark {
+namespace {
+
+constexpr const char* Section = "POOL";
+constexpr const char* IncludeBoardKey = "IncludeBoard";
+
+std::string fileKey(size_t index)
+{
+    return "File" + std::to_string(index + 1);
+}
+
+}  // namespace
+
+PoolChoice readPoolChoice(const std::string& settingsPath)
+{
+    SettingsFile file;
+    file.load(settingsPath);
+    PoolChoice choice;
+    for (size_t i = 0;; ++i) {
+        const auto path = file.value(Section, fileKey(i));
+        if (!path)
+            break;
+        if (!path->empty())
+            choice.files.push_back(*path);
+    }
+    if (const auto include = file.value(Section, IncludeBoardKey))
+        choice.includeBoard = readYesNo(*include).value_or(true);
+    return choice;
+}
+
+bool writePoolChoice(const std::string& settingsPath, const PoolChoice& choice)
+{
+    SettingsFile file;
+    // An existing file that cannot be read is not replaced: its predictions would be lost.
+    if (file.load(settingsPath) == SettingsFileState::Unreadable)
+        return false;
+    SectionValues pool{Section, {}};
+    for (size_t i = 0; i < choice.files.size(); ++i)
+        pool.values.emplace_back(fileKey(i), choice.files[i]);
+    pool.values.emplace_back(IncludeBoardKey, writeYesNo(choice.includeBoard));
+    return replaceFileAtomically(settingsPath, file.rewritten({pool}));
+}
+
+}  // namespace tiplark
