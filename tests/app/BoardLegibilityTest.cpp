@@ -1,6 +1,7 @@
 #include "windows/MainForm.h"
 
 #include "RecordingServices.h"
+#include "i18n/LanguageTables.h"
 #include "windows/BoardView.h"
 
 #include <QApplication>
@@ -165,8 +166,8 @@ private slots:
     {
         QTest::addColumn<int>("language");
         QTest::addColumn<QSize>("window");
-        const char* const languages[] = {"English", "Spanish", "French"};
-        for (int language = 0; language < 3; ++language) {
+        const char* const languages[] = {"English", "Spanish", "French", "German"};
+        for (int language = 0; language < LanguageCount; ++language) {
             // The smallest scale (the window scrolls below it), the usual one and a large one.
             QTest::addRow("%s, small", languages[language]) << language << QSize(700, 500);
             QTest::addRow("%s, 1280x740", languages[language]) << language << QSize(1280, 740);

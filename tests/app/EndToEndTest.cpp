@@ -3,6 +3,7 @@
 // starting again, switching language and printing the report.
 #include "windows/MainForm.h"
 
+#include "NextModal.h"
 #include "RecordingServices.h"
 #include "RoundTrip.h"
 #include "platform/Cp1252.h"
@@ -20,7 +21,6 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 #include <algorithm>
@@ -82,15 +82,19 @@ private:
     static void answerModal(const std::function<void(TOptionsForm&)>& script, const std::function<void()>& open)
     {
         bool answered = false;
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<TOptionsForm*>(QApplication::activeModalWidget());
-            QVERIFY2(dialog, "no options dialog");
+        const testing::NextModal answer([&](QWidget* window) {
+            auto* dialog = qobject_cast<TOptionsForm*>(window);
+            if (!dialog) {
+                window->close();
+                QFAIL("no options dialog");
+            }
             script(*dialog);
             answered = true;
             if (dialog->isVisible())
                 dialog->done(QDialog::Rejected);
         });
         open();
+        QVERIFY(answer.answered());
         QVERIFY(answered);
     }
 

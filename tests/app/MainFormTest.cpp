@@ -1,5 +1,6 @@
 #include "windows/MainForm.h"
 
+#include "NextModal.h"
 #include "RecordingServices.h"
 #include "windows/BoardView.h"
 #include "windows/OptionsForm.h"
@@ -73,14 +74,14 @@ private:
     QString modalOpenedBy(const std::function<void()>& trigger)
     {
         QString opened;
-        QTimer::singleShot(50, [&opened] {
-            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-                opened = QString::fromLatin1(dialog->metaObject()->className());
+        const testing::NextModal answer([&opened](QWidget* window) {
+            opened = QString::fromLatin1(window->metaObject()->className());
+            if (auto* dialog = qobject_cast<QDialog*>(window))
                 dialog->reject();
-            }
+            else
+                window->close();
         });
         trigger();
-        QTest::qWait(100);
         return opened;
     }
     QColor textColour(const char* name)
@@ -488,8 +489,7 @@ private slots:
         QVERIFY(!child("GPFinal8")->geometry().intersects(child("GPFinal4")->geometry()));
         QVERIFY(!child("Champion")->geometry().intersects(child("OKButton")->geometry()));
         m_form->resize(1920, 1000);
-        QTest::qWait(10);
-        QVERIFY(child("GA11")->height() > small);
+        QTRY_VERIFY(child("GA11")->height() > small);
     }
 };
 

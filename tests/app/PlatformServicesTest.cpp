@@ -3,15 +3,17 @@
 #include "services/QtMessageService.h"
 #include "services/StandardTranslations.h"
 
+#include "NextModal.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QMessageBox>
-#include <QTimer>
 #include <QtTest>
 
 #include <functional>
+#include <memory>
 
 namespace tiplark {
 
@@ -27,13 +29,14 @@ private:
     QWidget* m_boxParent = nullptr;
     bool m_boxStaysOnTop = false;
     bool m_cursorOverBox = false;
+    std::unique_ptr<testing::NextModal> m_answer;
 
     // Answers the next message box with `button` and remembers what it showed.
     void answerWith(QMessageBox::StandardButton button)
     {
         m_title.clear();
-        QTimer::singleShot(0, this, [this, button] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        m_answer = std::make_unique<testing::NextModal>([this, button](QWidget* window) {
+            auto* box = qobject_cast<QMessageBox*>(window);
             QVERIFY(box);
             m_title = box->windowTitle();
             m_text = box->text();
@@ -125,7 +128,7 @@ private slots:
         // A modal window that stays on top (venue, schedule, celebration)
         // gets the box, which stays on top with it.
         QDialog venue(&main, Qt::Dialog | Qt::WindowStaysOnTopHint);
-        QTimer::singleShot(0, &venue, [&] {
+        const testing::NextModal fromVenue([&](QWidget*) {
             answerWith(QMessageBox::Ok);
             messages.showError("Sorry, but I can't start your default browser!");
             venue.accept();

@@ -1,5 +1,6 @@
 #include "windows/ReportDialogs.h"
 
+#include "NextModal.h"
 #include "RecordingServices.h"
 #include "windows/MainForm.h"
 
@@ -13,38 +14,12 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
-#include <functional>
+#include <memory>
 
 namespace tiplark {
 namespace {
-
-// Runs `answer` on the modal dialog as soon as it is open.
-void whenModal(std::function<void(QWidget*)> answer)
-{
-    QTimer::singleShot(0, [answer] {
-        QWidget* dialog = QApplication::activeModalWidget();
-        if (!dialog) {
-            whenModal(answer);
-            return;
-        }
-        answer(dialog);
-    });
-}
-
-// Runs `answer` on the modal window of that class that opens within the next seconds.
-template <typename Window>
-void whenOpen(std::function<void(Window*)> answer, int attempts = 500)
-{
-    QTimer::singleShot(10, [answer, attempts] {
-        if (auto* window = qobject_cast<Window*>(QApplication::activeModalWidget()))
-            answer(window);
-        else if (attempts > 1)
-            whenOpen<Window>(answer, attempts - 1);
-    });
-}
 
 class NoBrowser : public BrowserLauncher {
 public:
@@ -70,7 +45,7 @@ void ReportDialogsTest::saveDialogOffersTextFilesInTheProgramFolder()
     QtReportDialogs dialogs(nullptr);
     QString seenFilter, seenSuffix, seenFolder, seenName;
     bool confirmsOverwrite = false;
-    whenModal([&](QWidget* widget) {
+    const testing::NextModal answer([&](QWidget* widget) {
         auto* dialog = qobject_cast<QFileDialog*>(widget);
         QVERIFY(dialog);
         seenFilter = dialog->nameFilters().join('|');
@@ -97,7 +72,7 @@ void ReportDialogsTest::cancelledSaveDialogGivesNoName()
 {
     QTemporaryDir folder;
     QtReportDialogs dialogs(nullptr);
-    whenModal([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
+    const testing::NextModal answer([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
     QVERIFY(dialogs.chooseFile(folder.path(), "Tiplark Report.txt").isEmpty());
 }
 
@@ -107,14 +82,15 @@ void ReportDialogsTest::saveDialogRefusesAFolderThatDoesNotExist()
     QtReportDialogs dialogs(nullptr);
     QString refusal;
     bool stayedOpen = false;
-    whenModal([&](QWidget* widget) {
+    std::unique_ptr<testing::NextModal> refusalBox;
+    const testing::NextModal answer([&](QWidget* widget) {
         auto* dialog = qobject_cast<QFileDialog*>(widget);
         QVERIFY(dialog);
         dialog->findChild<QLineEdit*>("fileNameEdit")->setText("missing/Report.txt");
         // The refusal is a box of its own, over the dialog.
-        whenOpen<QMessageBox>([&](QMessageBox* box) {
-            refusal = box->text();
-            box->accept();
+        refusalBox = std::make_unique<testing::NextModal>([&](QWidget* box) {
+            refusal = qobject_cast<QMessageBox*>(box)->text();
+            qobject_cast<QMessageBox*>(box)->accept();
         });
         QMetaObject::invokeMethod(dialog, "accept");
         stayedOpen = dialog->isVisible();
@@ -130,7 +106,7 @@ void ReportDialogsTest::cancelledPrintDialogCancels()
 {
     QPrinter printer;
     QtReportDialogs dialogs(nullptr);
-    whenModal([](QWidget* dialog) {
+    const testing::NextModal answer([](QWidget* dialog) {
         QVERIFY(qobject_cast<QPrintDialog*>(dialog));
         qobject_cast<QDialog*>(dialog)->reject();
     });
@@ -150,16 +126,17 @@ void ReportDialogsTest::reportIsOfferedWhereThePredictionsAreKept()
     QCOMPARE(QFileInfo(QString::fromStdString(form.predictionsPath())).absolutePath(), predictionsFolder);
 
     QString offeredFolder;
-    whenModal([&](QWidget* widget) {
+    std::unique_ptr<testing::NextModal> saveDialog;
+    const testing::NextModal answer([&](QWidget* widget) {
         auto* print = qobject_cast<QPrintDialog*>(widget);
         QVERIFY(print);
         // The last printer of the list prints to a file.
         auto* printers = print->findChild<QComboBox*>("printers");
         QVERIFY(printers);
         printers->setCurrentIndex(printers->count() - 1);
-        whenOpen<QFileDialog>([&](QFileDialog* save) {
-            offeredFolder = save->directory().absolutePath();
-            save->reject();
+        saveDialog = std::make_unique<testing::NextModal>([&](QWidget* save) {
+            offeredFolder = qobject_cast<QFileDialog*>(save)->directory().absolutePath();
+            qobject_cast<QFileDialog*>(save)->reject();
         });
         print->accept();
     });

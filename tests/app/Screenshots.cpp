@@ -5,6 +5,7 @@
 
 #include "RecordingServices.h"
 #include "document/PredictionsFile.h"
+#include "i18n/LanguageTables.h"
 #include "report/ScheduleLines.h"
 #include "storage/PoolSettings.h"
 #include "venues/Celebration.h"
@@ -44,7 +45,7 @@ public:
     QStringList choosePoolFiles(const QString&, const QString&, const QStringList&) override { return {}; }
 };
 
-constexpr const char* LanguageNames[] = {"English", "Spanish", "French"};
+constexpr const char* LanguageNames[] = {"English", "Spanish", "French", "German"};
 
 class Renderer {
 public:
@@ -174,7 +175,7 @@ int main(int argc, char* argv[])
     }
     tiplark::Renderer renderer(QString::fromLocal8Bit(argv[1]));
     bool saved = true;
-    for (int language = 0; language < 3; ++language) {
+    for (int language = 0; language < tiplark::LanguageCount; ++language) {
         const QString suffix = QLatin1String(tiplark::LanguageNames[language]);
         saved &= renderer.mainWindow("empty-board.ini", language, "MainEmpty" + suffix);
         saved &= renderer.mainWindow("complete-board.ini", language, "MainComplete" + suffix);

@@ -1,5 +1,6 @@
 #include "windows/MainForm.h"
 
+#include "NextModal.h"
 #include "RecordingServices.h"
 #include "i18n/LanguageTables.h"
 #include "services/QtMessageService.h"
@@ -10,7 +11,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -46,8 +46,8 @@ private:
     static QStringList questionButtons()
     {
         QStringList texts;
-        QTimer::singleShot(0, [&texts] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        const testing::NextModal answer([&texts](QWidget* window) {
+            auto* box = qobject_cast<QMessageBox*>(window);
             QVERIFY(box);
             for (const QMessageBox::StandardButton shown : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
                 texts << box->button(shown)->text();
@@ -92,6 +92,11 @@ private slots:
                                                "à tous ceux qui ont envoyé un score qui ne tombait pas juste,",
                                                "et à tous ceux qui ont demandé une fonction de plus."}
                                 << "OK";
+        QTest::newRow("German") << 3 << "Danke an alle, die beim Testen dieses Programms geholfen haben!"
+                                << QStringList{"Den Testern der englischen, spanischen und französischen Fassung,",
+                                               "allen, die ein Ergebnis schickten, das nicht aufging,",
+                                               "und allen, die sich noch eine Funktion mehr wünschten."}
+                                << "OK";
     }
 
     void thanksWindowSpeaksTheLanguage()
@@ -113,6 +118,8 @@ private slots:
         QCOMPARE(questionButtons(), (QStringList{"&Sí", "&No", "Cancelar"}));
         useLanguage(LanguageFrench);
         QCOMPARE(questionButtons(), (QStringList{"&Oui", "&Non", "Annuler"}));
+        useLanguage(LanguageGerman);
+        QCOMPARE(questionButtons(), (QStringList{"&Ja", "&Nein", "Abbrechen"}));
         useLanguage(LanguageEnglish);
         QCOMPARE(questionButtons(), (QStringList{"&Yes", "&No", "Cancel"}));
     }

@@ -1,9 +1,12 @@
 #include "board/Board.h"
 #include "platform/ScoreText.h"
 
+#include "BoardChanges.h"
+
 #include <gtest/gtest.h>
 
-#include <array>
+#include <functional>
+#include <initializer_list>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -11,11 +14,15 @@
 namespace tiplark {
 namespace {
 
-class RecordingObserver : public BoardObserver {
-public:
-    void controlChanged(ControlId id, ControlProperty property) override { changes.emplace_back(id, property); }
-    std::vector<std::pair<ControlId, ControlProperty>> changes;
-};
+using testing::ActionRecorder;
+
+unsigned bits(std::initializer_list<ControlProperty> properties)
+{
+    unsigned result = 0;
+    for (const ControlProperty property : properties)
+        result |= static_cast<unsigned>(property);
+    return result;
+}
 
 class BoardModel : public ::testing::Test {
 protected:
@@ -57,24 +64,155 @@ TEST_F(BoardModel, LabelsRaiseNoChangeEvent)
     EXPECT_EQ(board.text("Label"), "Germany");
 }
 
-TEST_F(BoardModel, ObserverHearsOnlyRealChanges)
+// A panel with an edit box and a label, as the cases below change them.
+struct SmallBoard {
+    Board board;
+    ControlId panel = board.add("Panel", ControlKind::Panel);
+    ControlId edit = board.add("Edit", ControlKind::Edit, panel);
+    ControlId label = board.add("Label", ControlKind::Label, panel);
+};
+
+TEST(BoardObservers, HearOneActionWithItsNetChangesInFirstChangeOrder)
 {
-    RecordingObserver observer;
-    board.addObserver(&observer);
-    board.setBold(label, false);
-    board.setColour(label, TextColour::Default);
-    board.setVisible(edit, true);
+    using P = ControlProperty;
+    enum Which { Edit, Label };
+    struct Case {
+        const char* name;
+        std::function<void(SmallBoard&)> steps;                // run inside one Batch
+        std::vector<std::pair<Which, unsigned>> heard;         // empty: the observers hear nothing
+    };
+    const std::vector<Case> cases = {
+        {"values equal to the current ones",
+         [](SmallBoard& t) {
+             t.board.setBold(t.label, false);
+             t.board.setColour(t.label, TextColour::Default);
+             t.board.setVisible(t.edit, true);
+             t.board.setText(t.label, "");
+         },
+         {}},
+        {"several properties of one control, one set twice",
+         [](SmallBoard& t) {
+             t.board.setBold(t.label, true);
+             t.board.setColour(t.label, TextColour::Blue);
+             t.board.setHint(t.label, "Munich");
+             t.board.setHint(t.label, "Munich");
+         },
+         {{Label, bits({P::Hint, P::Bold, P::Colour})}}},
+        {"a text changed and set back",
+         [](SmallBoard& t) {
+             t.board.setText(t.label, "Germany");
+             t.board.setText(t.label, "Ecuador");
+             t.board.setText(t.label, "");
+         },
+         {}},
+        {"a colour set back while another property stays changed",
+         [](SmallBoard& t) {
+             t.board.setColour(t.label, TextColour::Red);
+             t.board.setEnabled(t.label, false);
+             t.board.setColour(t.label, TextColour::Default);
+         },
+         {{Label, bits({P::Enabled})}}},
+        {"two controls, in the order they first changed",
+         [](SmallBoard& t) {
+             t.board.setText(t.label, "x");
+             t.board.setVisible(t.edit, false);
+             t.board.setText(t.label, "y");
+             t.board.setText(t.edit, "1");
+         },
+         {{Label, bits({P::Text})}, {Edit, bits({P::Text, P::Visible})}}},
+    };
+    for (const Case& c : cases) {
+        SmallBoard t;
+        ActionRecorder recorder(t.board);
+        {
+            const Board::Batch action(t.board);
+            c.steps(t);
+            EXPECT_TRUE(recorder.actions.empty()) << c.name << ": heard before the action ended";
+        }
+        std::vector<std::vector<ControlChange>> expected;
+        if (!c.heard.empty()) {
+            expected.emplace_back();
+            for (const auto& [which, properties] : c.heard)
+                expected.back().push_back({which == Edit ? t.edit : t.label, properties});
+        }
+        EXPECT_EQ(recorder.actions, expected) << c.name;
+    }
+}
+
+TEST_F(BoardModel, SettersOutsideABatchAreActionsOfTheirOwn)
+{
+    ActionRecorder recorder(board);
     board.setBold(label, true);
-    board.setColour(label, TextColour::Blue);
-    board.setEnabled(edit, false);
-    board.setHint(label, "Munich");
-    board.setHint(label, "Munich");
-    ASSERT_EQ(observer.changes.size(), 4u);
-    EXPECT_EQ(observer.changes[0], std::make_pair(label, ControlProperty::Bold));
-    EXPECT_EQ(observer.changes[3], std::make_pair(label, ControlProperty::Hint));
-    board.removeObserver(&observer);
+    board.setText(edit, "3");
+    ASSERT_EQ(recorder.actions.size(), 2u);
+    EXPECT_EQ(recorder.actions[0], (std::vector<ControlChange>{{label, bits({ControlProperty::Bold})}}));
+    EXPECT_EQ(recorder.actions[1], (std::vector<ControlChange>{{edit, bits({ControlProperty::Text})}}));
+}
+
+TEST_F(BoardModel, ACascadeIsOneActionAndItsChangeEventsStaySynchronous)
+{
+    const ControlId second = board.add("Second", ControlKind::Edit, panel);
+    std::vector<std::string> secondSeen;
+    board.bindChange(edit, [&](ControlId) {
+        const Board::Batch nested(board);  // nesting does not end the action early
+        board.setText(second, "4");
+        board.setText(label, "after " + secondSeen.back());
+    });
+    board.bindChange(second, [&](ControlId id) { secondSeen.push_back(board.text(id)); });
+    ActionRecorder recorder(board);
+    board.setText(edit, "1");
+    EXPECT_EQ(secondSeen, std::vector<std::string>{"4"});
+    EXPECT_EQ(board.text(label), "after 4");
+    const unsigned text = bits({ControlProperty::Text});
+    EXPECT_EQ(recorder.actions,
+              (std::vector<std::vector<ControlChange>>{{{edit, text}, {second, text}, {label, text}}}));
+}
+
+TEST_F(BoardModel, SettleTasksRunOnceAtTheEndAndTheirChangesBelongToTheAction)
+{
+    // A task colouring the label by its final text, as the highlighting does.
+    int runs = 0;
+    board.addSettleTask([&] {
+        ++runs;
+        board.setColour(label, board.text(label) == "Brazil" ? TextColour::Blue : TextColour::Default);
+    });
+    board.bindChange(edit, [&](ControlId) {
+        board.setText(label, "Brazil");
+        board.setText(label, "Spain");
+        board.setText(label, "Brazil");
+    });
+    ActionRecorder recorder(board);
+    board.setText(edit, "2");
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(board.control(label).colour, TextColour::Blue);
+    EXPECT_EQ(recorder.actions,
+              (std::vector<std::vector<ControlChange>>{
+                  {{edit, bits({ControlProperty::Text})}, {label, bits({ControlProperty::Text, ControlProperty::Colour})}}}));
+}
+
+TEST_F(BoardModel, ObserversMayLeaveWhileTheyHear)
+{
+    struct Leaving : BoardObserver {
+        Board& board;
+        std::vector<BoardObserver*> leave;
+        int heard = 0;
+        explicit Leaving(Board& b) : board(b) {}
+        void boardChanged(const std::vector<ControlChange>&) override
+        {
+            ++heard;
+            for (BoardObserver* observer : leave)
+                board.removeObserver(observer);
+        }
+    };
+    Leaving first(board);
+    Leaving second(board);
+    board.addObserver(&first);
+    board.addObserver(&second);
+    first.leave = {&first, &second};
     board.setText(label, "x");
-    EXPECT_EQ(observer.changes.size(), 4u);
+    board.setText(label, "y");
+    EXPECT_EQ(first.heard, 1);
+    EXPECT_EQ(second.heard, 0);
 }
 
 TEST_F(BoardModel, ChildrenKeepCreationOrder)
@@ -106,54 +244,6 @@ TEST_F(BoardModel, ConversionFailureEndsTheWholeCascadeAndIsReported)
     EXPECT_EQ(reported.size(), 1u);  // second already holds "x": no change, no event
     board.setText(second, "y");
     EXPECT_EQ(reported.size(), 2u);
-}
-
-// Observers that leave while a change is being told: the window closing
-// from inside a notification, or one observer dropping another.
-TEST_F(BoardModel, ObserversMayLeaveDuringANotification)
-{
-    struct Leaving : BoardObserver {
-        Board* board = nullptr;
-        BoardObserver* leaves = nullptr;
-        int heard = 0;
-        void controlChanged(ControlId, ControlProperty) override
-        {
-            ++heard;
-            if (leaves)
-                board->removeObserver(leaves);
-        }
-    };
-    struct Case {
-        const char* name;
-        int leaver;      // which of the three observers removes someone
-        int removed;     // whom it removes
-        std::array<int, 3> heardFirst;   // calls each heard of the first change
-        std::array<int, 3> heardSecond;  // and of the second
-    };
-    const Case cases[] = {
-        {"itself, first in line", 0, 0, {1, 1, 1}, {1, 2, 2}},
-        {"itself, in the middle", 1, 1, {1, 1, 1}, {2, 1, 2}},
-        {"a later one, before it is told", 0, 2, {1, 1, 0}, {2, 2, 0}},
-        {"an earlier one", 2, 0, {1, 1, 1}, {1, 2, 2}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        Board local;
-        const ControlId box = local.add("Box", ControlKind::Label);
-        std::array<Leaving, 3> observers;
-        for (Leaving& o : observers) {
-            o.board = &local;
-            local.addObserver(&o);
-        }
-        observers[static_cast<size_t>(c.leaver)].leaves = &observers[static_cast<size_t>(c.removed)];
-        local.setText(box, "1");
-        observers[static_cast<size_t>(c.leaver)].leaves = nullptr;
-        for (size_t i = 0; i < 3; ++i)
-            EXPECT_EQ(observers[i].heard, c.heardFirst[i]) << "observer " << i;
-        local.setText(box, "2");
-        for (size_t i = 0; i < 3; ++i)
-            EXPECT_EQ(observers[i].heard, c.heardSecond[i]) << "observer " << i;
-    }
 }
 
 TEST_F(BoardModel, IdsTheBoardDidNotGiveOutAreRefused)

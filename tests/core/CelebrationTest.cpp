@@ -12,12 +12,6 @@ TEST(CelebrationTest, FavouriteChampionIsCheered)
     EXPECT_EQ(c.caption, "Germany!!!!");
     EXPECT_EQ(c.winner, "GERMANY!!!");
     EXPECT_EQ(c.congratulations, "CONGRATULATIONS");
-    EXPECT_EQ(c.width, 462);
-    EXPECT_EQ(c.height, 540);
-    EXPECT_EQ(c.congratulationsAt.left, 232);
-    EXPECT_EQ(c.congratulationsAt.top, 244);
-    EXPECT_EQ(c.winnerAt.left, 234);
-    EXPECT_EQ(c.winnerAt.top, 284);
     EXPECT_STREQ(c.soundFile, "Cheers.wav");
 }
 
@@ -26,12 +20,6 @@ TEST(CelebrationTest, AnyOtherChampionIsBooed)
     const Celebration c = ChampionClick("Brazil", "Germany", "CONGRATULATIONS");
     EXPECT_FALSE(c.cheering);
     EXPECT_EQ(c.winner, "BRAZIL!!!");
-    EXPECT_EQ(c.width, 240);
-    EXPECT_EQ(c.height, 320);
-    EXPECT_EQ(c.congratulationsAt.left, 16);
-    EXPECT_EQ(c.congratulationsAt.top, 224);
-    EXPECT_EQ(c.winnerAt.left, 18);
-    EXPECT_EQ(c.winnerAt.top, 264);
     EXPECT_STREQ(c.soundFile, "Boo.wav");
 }
 

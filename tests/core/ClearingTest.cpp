@@ -19,13 +19,15 @@ using testing::playBracket;
 
 class TextRecorder : public BoardObserver {
 public:
-    void controlChanged(ControlId id, ControlProperty property) override
+    void boardChanged(const std::vector<ControlChange>& changed) override
     {
-        ++changes;
-        if (property == ControlProperty::Text)
-            texts.push_back(id);
+        ++actions;
+        for (const ControlChange& change : changed) {
+            if (change.has(ControlProperty::Text))
+                texts.push_back(change.id);
+        }
     }
-    int changes = 0;
+    int actions = 0;
     std::vector<ControlId> texts;
 };
 
@@ -76,7 +78,7 @@ TEST_F(ClearingTest, ClearingAnEmptyPanelRaisesNothing)
     for (const RoundControls& round : controls.rounds)
         clearing.GroupADelButtonClick(round.panel);
     h.board().removeObserver(&recorder);
-    EXPECT_EQ(recorder.changes, 0);
+    EXPECT_EQ(recorder.actions, 0);
 }
 
 TEST_F(ClearingTest, PanelClearEmptiesItsScoreBoxesInBoardOrder)
@@ -188,21 +190,21 @@ TEST_F(ClearingTest, ClearAllConfirmedEmptiesTheWholeBoard)
     playBracketWithShootOuts();
     h.messages.answers.push_back(DialogResult::Yes);
 
-    // The cursor must be busy for every change the clearing makes.
+    // The cursor is still busy when the window hears of the clearing, once.
     struct BusyWatch : BoardObserver {
         testing::RecordingCursorService& cursor;
-        bool allBusy = true;
+        std::vector<bool> busy;
         explicit BusyWatch(testing::RecordingCursorService& c) : cursor(c) {}
-        void controlChanged(ControlId, ControlProperty) override
+        void boardChanged(const std::vector<ControlChange>&) override
         {
-            allBusy = allBusy && cursor.changes == std::vector<bool>{true};
+            busy.push_back(cursor.changes == std::vector<bool>{true});
         }
     } watch(h.cursor);
     h.board().addObserver(&watch);
     clearing.ClearAllButtonClick();
     h.board().removeObserver(&watch);
 
-    EXPECT_TRUE(watch.allBusy);
+    EXPECT_EQ(watch.busy, std::vector<bool>{true});
     EXPECT_EQ(h.cursor.changes, (std::vector<bool>{true, false}));
     EXPECT_EQ(h.messages.questions, std::vector<std::string>{h.main.language().text("msg.clearAllConfirm")});
     for (const GroupControls& group : controls.groups) {

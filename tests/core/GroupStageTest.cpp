@@ -1,5 +1,6 @@
 #include "tournament/GroupStage.h"
 
+#include "BoardChanges.h"
 #include "RecordingServices.h"
 #include "tournament/TournamentData.h"
 
@@ -17,12 +18,15 @@ using testing::BoardHarness;
 using Texts = std::vector<std::string>;
 using Results = std::array<std::pair<const char*, const char*>, MatchesPerGroup>;
 
+// The controls whose text an action changed, in the order it first changed them.
 class TextChanges : public BoardObserver {
 public:
-    void controlChanged(ControlId id, ControlProperty property) override
+    void boardChanged(const std::vector<ControlChange>& changes) override
     {
-        if (property == ControlProperty::Text)
-            ids.push_back(id);
+        for (const ControlChange& change : changes) {
+            if (change.has(ControlProperty::Text))
+                ids.push_back(change.id);
+        }
     }
     std::vector<ControlId> ids;
 };
@@ -242,21 +246,15 @@ TEST_F(RoundOf16Emptying, SwappedWinnerAndRunnerUpEmptyBothMatches)
 
 TEST_F(GroupStageBoard, RecomputationWithTheSameOutcomeChangesNothingElse)
 {
-    class AllChanges : public BoardObserver {
-    public:
-        void controlChanged(ControlId id, ControlProperty property) override { seen.emplace_back(id, property); }
-        std::vector<std::pair<ControlId, ControlProperty>> seen;
-    } changes;
     h.set("GA11", "2");
-    h.board().addObserver(&changes);
+    const auto before = testing::boardState(h.board());
     h.set("GA21", "1");  // still no complete match: same table, same slots
     // With no favourite only empty boxes match it, so the box loses that colour.
-    const ControlId box = h.board().id("GA21");
-    EXPECT_EQ(changes.seen, (std::vector<std::pair<ControlId, ControlProperty>>{
-                                {box, ControlProperty::Text}, {box, ControlProperty::Colour}}));
+    const unsigned textAndColour = static_cast<unsigned>(ControlProperty::Text) | static_cast<unsigned>(ControlProperty::Colour);
+    EXPECT_EQ(testing::differences(before, h.board()), (std::vector<ControlChange>{{h.board().id("GA21"), textAndColour}}));
+    const testing::ActionRecorder recorder(h.board());
     h.set("GA21", "1");  // no change, no recomputation
-    EXPECT_EQ(changes.seen.size(), 2u);
-    h.board().removeObserver(&changes);
+    EXPECT_TRUE(recorder.actions.empty());
 }
 
 TEST_F(GroupStageBoard, NonNumberEndsTheRecomputationAndIsReported)

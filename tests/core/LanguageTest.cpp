@@ -20,7 +20,7 @@ namespace {
 
 using testing::BoardHarness;
 
-TEST(LanguageTables, EveryKeyHasThreeTexts)
+TEST(LanguageTables, EveryKeyHasATextInEveryLanguage)
 {
     EXPECT_EQ(languageTextKeys().size(), 141u);
     for (const std::string& key : languageTextKeys())
@@ -229,8 +229,8 @@ TEST_F(ApplyLanguageTest, RoundHeadingsTakeTheLanguagesPlural)
 
 TEST_F(ApplyLanguageTest, EveryGroupHeadingAndColumnFollowsTheLanguage)
 {
-    const char* words[] = {"Group ", "Grupo ", "Groupe "};
-    for (int language : {LanguageSpanish, LanguageFrench, LanguageEnglish}) {
+    const char* words[] = {"Group ", "Grupo ", "Groupe ", "Gruppe "};
+    for (int language : {LanguageSpanish, LanguageFrench, LanguageGerman, LanguageEnglish}) {
         apply(language);
         for (const GroupInfo& group : groups()) {
             const std::string letter(1, group.letter);
@@ -242,6 +242,10 @@ TEST_F(ApplyLanguageTest, EveryGroupHeadingAndColumnFollowsTheLanguage)
     EXPECT_EQ(h.text("GAPLbl"), "J");
     EXPECT_EQ(h.text("GHTLbl"), "E");
     EXPECT_EQ(h.text("GDPMLbl"), "Avr");
+    apply(LanguageGerman);
+    EXPECT_EQ(h.text("GAPtsLbl"), "Pkt");
+    EXPECT_EQ(h.text("GETLbl"), "U");
+    EXPECT_EQ(h.text("GFPMLbl"), "Diff");
     apply(LanguageFrench);
     EXPECT_EQ(h.text("GBTLbl"), "N");
     EXPECT_EQ(h.text("GCGFLbl"), "BP");

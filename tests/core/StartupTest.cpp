@@ -160,13 +160,5 @@ TEST_F(ExitTest, FailedSaveKeepsTheWindowOpen)
     EXPECT_TRUE(FormClose(m_board.main, unwritable));
 }
 
-TEST(Trace, SwitchedOffWritesNoFile)
-{
-    std::filesystem::remove(traceFilePath());
-    StartTrace();
-    EndTrace();
-    EXPECT_FALSE(std::filesystem::exists(traceFilePath()));
-}
-
 }  // namespace
 }  // namespace tiplark

@@ -38,16 +38,16 @@ protected:
 TEST_F(WebLinksTest, OrganizerItemsPickTheAddressOfTheLanguage)
 {
     for (const OrganizerLink& link : organizerLinks()) {
-        EXPECT_EQ(webLinkAddress(link.tag, 0), link.addresses[0]);
-        EXPECT_EQ(webLinkAddress(link.tag, 1), link.addresses[1]);
-        EXPECT_EQ(webLinkAddress(link.tag, 2), link.addresses[2]);
+        for (int language = 0; language < LanguageCount; ++language)
+            EXPECT_EQ(webLinkAddress(link.tag, language), link.addresses[static_cast<size_t>(language)]);
         // An unknown language index falls back to English.
         EXPECT_EQ(webLinkAddress(link.tag, 7), link.addresses[0]);
         EXPECT_EQ(webLinkAddress(link.tag, -1), link.addresses[0]);
-        EXPECT_EQ(std::set<std::string>(link.addresses.begin(), link.addresses.end()).size(), 3u) << link.menuItem;
+        EXPECT_EQ(std::set<std::string>(link.addresses.begin(), link.addresses.end()).size(), static_cast<size_t>(LanguageCount)) << link.menuItem;
     }
     EXPECT_EQ(webLinkAddress(50, 2), "https://www.fifa.com/fr");
     EXPECT_EQ(webLinkAddress(50, 1), "https://www.fifa.com/es");
+    EXPECT_EQ(webLinkAddress(50, 3), "https://www.fifa.com/de");
 }
 
 TEST_F(WebLinksTest, EveryTeamButAngolaHasItsOwnFederationAddress)

@@ -24,7 +24,9 @@ bool StandardTranslations::use(int languageIndex)
     m_language = language;
     if (language == LanguageEnglish)
         return true;
-    const QString name = language == LanguageSpanish ? QStringLiteral("qtbase_es") : QStringLiteral("qtbase_fr");
+    // Qt's own catalogues, by language index.
+    static const char* const catalogues[LanguageCount] = {nullptr, "qtbase_es", "qtbase_fr", "qtbase_de"};
+    const QString name = QLatin1String(catalogues[language]);
     if (!m_translator.load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         return false;
     m_installed = QCoreApplication::installTranslator(&m_translator);

@@ -187,29 +187,26 @@ void BoardView::styleCard(QWidget* panel)
     frame->setPalette(palette);
 }
 
-void BoardView::controlChanged(ControlId id, ControlProperty property)
+void BoardView::boardChanged(const std::vector<ControlChange>& changes)
 {
-    QWidget* w = widget(id);
-    switch (property) {
-    case ControlProperty::Text:
-        applyText(id);
-        refreshAccessibleNames(id);
-        break;
-    case ControlProperty::Hint:
-        w->setToolTip(displayText(m_board.control(id).hint));
-        break;
-    case ControlProperty::Visible:
-        w->setVisible(m_board.control(id).visible);
-        break;
-    case ControlProperty::Enabled:
-        w->setEnabled(m_board.control(id).enabled);
-        break;
-    case ControlProperty::Bold:
-        applyFont(id);
-        break;
-    case ControlProperty::Colour:
-        applyColour(id);
-        break;
+    for (const ControlChange& change : changes) {
+        const ControlId id = change.id;
+        const Control& control = m_board.control(id);
+        QWidget* w = widget(id);
+        if (change.has(ControlProperty::Text)) {
+            applyText(id);
+            refreshAccessibleNames(id);
+        }
+        if (change.has(ControlProperty::Hint))
+            w->setToolTip(displayText(control.hint));
+        if (change.has(ControlProperty::Visible))
+            w->setVisible(control.visible);
+        if (change.has(ControlProperty::Enabled))
+            w->setEnabled(control.enabled);
+        if (change.has(ControlProperty::Bold))
+            applyFont(id);
+        if (change.has(ControlProperty::Colour))
+            applyColour(id);
     }
 }
 

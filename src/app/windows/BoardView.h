@@ -11,10 +11,10 @@
 
 namespace tiplark {
 
-// The board as widgets: one per control of the model, named like it, kept in
-// step with every change of the model, and passing on what the user types.
-// Panels become framed cards, edits line edits, labels labels, buttons push
-// buttons. Score and penalty boxes accept nothing but up to two digits,
+// The board as widgets: one per control of the model, named like it, brought
+// to the model's final state once per action, and passing on what the user
+// types. Panels become framed cards, edits line edits, labels labels, buttons
+// push buttons. Score and penalty boxes accept nothing but up to two digits,
 // whether typed, pasted or dropped.
 class BoardView : public QWidget, private BoardObserver {
     Q_OBJECT
@@ -41,7 +41,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void controlChanged(ControlId id, ControlProperty property) override;
+    void boardChanged(const std::vector<ControlChange>& changes) override;
 
     QWidget* create(ControlId id);
     QWidget* createEdit(ControlId id, QWidget* parent);

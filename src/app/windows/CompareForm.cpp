@@ -12,8 +12,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tiplark {
 namespace {
@@ -158,16 +159,13 @@ void TCompareForm::followBoard(MainBoard& main)
     refreshFromBoard();
 }
 
-void TCompareForm::controlChanged(ControlId, ControlProperty property)
+void TCompareForm::boardChanged(const std::vector<ControlChange>& changes)
 {
-    // A keystroke changes dozens of controls; the comparison follows once.
-    if (property != ControlProperty::Text || m_refreshPending)
-        return;
-    m_refreshPending = true;
-    QTimer::singleShot(0, this, [this] {
-        m_refreshPending = false;
+    // The board tells each action once; the comparison follows its texts.
+    const bool texts = std::any_of(changes.begin(), changes.end(),
+                                   [](const ControlChange& change) { return change.has(ControlProperty::Text); });
+    if (texts)
         refreshFromBoard();
-    });
 }
 
 void TCompareForm::refreshFromBoard()

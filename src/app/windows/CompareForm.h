@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include <array>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -33,13 +34,12 @@ public:
     void showEntry(const PoolEntry& entry);
 
 private:
-    void controlChanged(ControlId id, ControlProperty property) override;
+    void boardChanged(const std::vector<ControlChange>& changes) override;
     void refreshFromBoard();
     void showScore(const TournamentOutcome& predicted, const PredictionScore& score);
 
     const Language& m_language;
     MainBoard* m_main = nullptr;
-    bool m_refreshPending = false;
     QTableWidget* m_table;
     std::array<QLabel*, StageCount> m_stages{};
     QLabel* m_matchTotal;

@@ -71,9 +71,6 @@ TOptionsForm::TOptionsForm(MainBoard& main, OptionsModel::SaveAll save, QWidget*
     m_favBox = addList(m_panel, "FavCB");
     m_favLabel = addLabel(m_panel, "FavLbl", m_favBox);
     m_zoneBox = addList(m_panel, "TimeZoneCB");
-    for (const TimeZoneEntry& zone : timeZones())
-        m_zoneBox->addItem(QString::fromUtf8(zone.text));
-    m_zoneBox->view()->setMinimumWidth(m_zoneBox->view()->sizeHintForColumn(0) + 24);
     m_zoneLabel = addLabel(m_panel, "TimeZoneLbl", m_zoneBox);
     m_daylight = new QCheckBox(m_panel);
     m_daylight->setObjectName(QStringLiteral("DaylightCheckBox"));
@@ -97,8 +94,9 @@ TOptionsForm::TOptionsForm(MainBoard& main, OptionsModel::SaveAll save, QWidget*
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_panel);
     layout->addLayout(buttons);
-    setMinimumSize(417, 265);
-    resize(417, 265);
+    // The designed size, or more where the captions need it; the layout
+    // keeps the window from shrinking below what they need.
+    resize(QSize(417, 265).expandedTo(sizeHint()));
 
     connect(m_langBox, &QComboBox::currentIndexChanged, this, &TOptionsForm::LangCBChange);
     connect(m_favBox, &QComboBox::currentIndexChanged, this, &TOptionsForm::FavCBChange);
@@ -182,6 +180,10 @@ void TOptionsForm::mirror()
     m_favBox->clear();
     for (const std::string& entry : m_model.favoriteEntries())
         m_favBox->addItem(qs(entry));
+    m_zoneBox->clear();
+    for (const std::string& entry : m_model.timeZoneEntries())
+        m_zoneBox->addItem(qs(entry));
+    m_zoneBox->view()->setMinimumWidth(m_zoneBox->view()->sizeHintForColumn(0) + 24);
     m_langBox->setCurrentIndex(m_model.languageSelection());
     m_favBox->setCurrentIndex(m_model.favoriteSelection());
     m_zoneBox->setCurrentIndex(m_model.timeZoneSelection());

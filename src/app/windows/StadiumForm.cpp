@@ -5,28 +5,33 @@
 #include "windows/ScreenCentre.h"
 
 #include <QFont>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace tiplark {
 namespace {
 
-QLabel* makeCaption(QWidget* parent, const char* name, const std::string& text, QRect where)
+// The room the window and the venue pictures were designed for.
+constexpr QSize SmallestWindow(560, 471);
+constexpr QSize PictureSize(353, 241);
+
+QLabel* makeCaption(QWidget* parent, const char* name, const std::string& text)
 {
     auto* label = new QLabel(QString::fromStdString(text), parent);
     label->setObjectName(QLatin1String(name));
-    label->setGeometry(where);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return label;
 }
 
-QPushButton* makeArrow(QWidget* parent, const char* name, const QString& accessibleName, const QPixmap& glyph,
-                       QRect where)
+QPushButton* makeArrow(QWidget* parent, const char* name, const QString& accessibleName, const QPixmap& glyph)
 {
     auto* button = new QPushButton(parent);
     button->setObjectName(QLatin1String(name));
-    button->setGeometry(where);
+    button->setFixedSize(44, 44);
     button->setIcon(glyph);
     button->setIconSize(QSize(24, 24));
     button->setAccessibleName(accessibleName);
@@ -39,31 +44,31 @@ QPushButton* makeArrow(QWidget* parent, const char* name, const QString& accessi
 
 TStadiumForm::TStadiumForm(QWidget* parent, const Language& language, int venueNumber, WebLinkLauncher& links,
                            const AssetLocator& assets)
-    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint)
     , m_browser(language, venueNumber)
     , m_links(links)
 {
     setObjectName(QStringLiteral("StadiumForm"));
-    setFixedSize(560, 471);
     setWindowTitle(QString::fromStdString(m_browser.caption()));
 
     m_stadiumName = new QLabel(this);
     m_stadiumName->setObjectName(QStringLiteral("StadiumNamePanel"));
-    m_stadiumName->setGeometry(8, 8, 544, 34);
     m_stadiumName->setAlignment(Qt::AlignCenter);
+    m_stadiumName->setMinimumHeight(34);
     QFont nameFont = m_stadiumName->font();
     nameFont.setPixelSize(16);
     nameFont.setBold(true);
     m_stadiumName->setFont(nameFont);
     m_stadiumName->setAccessibleName(QStringLiteral("Stadium name"));
 
+    // The twelve pictures lie on top of each other; one at a time is shown.
     m_pictures = new QWidget(this);
     m_pictures->setObjectName(QStringLiteral("Panel1"));
-    m_pictures->setGeometry(103, 50, 353, 241);
+    m_pictures->setFixedSize(PictureSize);
     for (const VenueInfo& venue : venues()) {
         auto* picture = new QLabel(m_pictures);
         picture->setObjectName(QLatin1String(venue.picture));
-        picture->setGeometry(0, 0, 353, 241);
+        picture->setGeometry(QRect(QPoint(), PictureSize));
         picture->setScaledContents(true);
         picture->setPixmap(assets.picture(QLatin1String(venue.pictureFile)));
         picture->setAccessibleName(QString::fromStdString(language.text(venue.cityKey) + venue.suffix));
@@ -71,29 +76,24 @@ TStadiumForm::TStadiumForm(QWidget* parent, const Language& language, int venueN
     }
 
     QPushButton* left = makeArrow(this, "LeftButton", QStringLiteral("Previous venue"),
-                                  assets.picture(QStringLiteral("arrow-left.png")), QRect(40, 150, 44, 44));
+                                  assets.picture(QStringLiteral("arrow-left.png")));
     QPushButton* right = makeArrow(this, "RightButton", QStringLiteral("Next venue"),
-                                   assets.picture(QStringLiteral("arrow-right.png")), QRect(476, 150, 44, 44));
+                                   assets.picture(QStringLiteral("arrow-right.png")));
 
-    QLabel* cityCaption = makeCaption(this, "CityWebSiteStaticPanel", language.text("venue.cityWebSite"),
-                                      QRect(16, 310, 170, 26));
+    QLabel* cityCaption = makeCaption(this, "CityWebSiteStaticPanel", language.text("venue.cityWebSite"));
     m_cityWebSite = new LinkButton(this);
     m_cityWebSite->setObjectName(QStringLiteral("CityWebSitePanel"));
-    m_cityWebSite->setGeometry(196, 310, 348, 26);
     m_cityWebSite->setAccessibleName(cityCaption->text());
 
-    QLabel* stadiumCaption = makeCaption(this, "StadiumWebSiteStaticPanel",
-                                         language.text("venue.stadiumWebSite"), QRect(16, 344, 170, 26));
+    QLabel* stadiumCaption = makeCaption(this, "StadiumWebSiteStaticPanel", language.text("venue.stadiumWebSite"));
     m_stadiumWebSite = new LinkButton(this);
     m_stadiumWebSite->setObjectName(QStringLiteral("StadiumWebSitePanel"));
-    m_stadiumWebSite->setGeometry(196, 344, 348, 26);
     m_stadiumWebSite->setAccessibleName(stadiumCaption->text());
 
-    QLabel* capacityCaption = makeCaption(this, "CapacityStaticPanel", language.text("venue.capacity"),
-                                          QRect(16, 378, 170, 26));
+    QLabel* capacityCaption = makeCaption(this, "CapacityStaticPanel", language.text("venue.capacity"));
     m_capacity = new QLabel(QStringLiteral("99999"), this);
     m_capacity->setObjectName(QStringLiteral("CapacityPanel"));
-    m_capacity->setGeometry(199, 378, 80, 26);
+    m_capacity->setMinimumSize(80, 26);
     m_capacity->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_capacity->setAlignment(Qt::AlignCenter);
     m_capacity->setAccessibleName(capacityCaption->text());
@@ -101,8 +101,38 @@ TStadiumForm::TStadiumForm(QWidget* parent, const Language& language, int venueN
 
     auto* close = new QPushButton(QString::fromStdString(language.text("venue.close")), this);
     close->setObjectName(QStringLiteral("CloseButton"));
-    close->setGeometry(464, 430, 80, 27);
+    close->setMinimumSize(80, 27);
     close->setDefault(true);
+
+    auto* browse = new QHBoxLayout;
+    browse->addStretch();
+    browse->addWidget(left);
+    browse->addSpacing(19);
+    browse->addWidget(m_pictures);
+    browse->addSpacing(19);
+    browse->addWidget(right);
+    browse->addStretch();
+
+    auto* details = new QGridLayout;
+    details->setColumnStretch(1, 1);
+    details->addWidget(cityCaption, 0, 0);
+    details->addWidget(m_cityWebSite, 0, 1);
+    details->addWidget(stadiumCaption, 1, 0);
+    details->addWidget(m_stadiumWebSite, 1, 1);
+    details->addWidget(capacityCaption, 2, 0);
+    details->addWidget(m_capacity, 2, 1, Qt::AlignLeft);
+
+    auto* closing = new QHBoxLayout;
+    closing->addStretch();
+    closing->addWidget(close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_stadiumName);
+    layout->addLayout(browse);
+    layout->addSpacing(12);
+    layout->addLayout(details);
+    layout->addStretch();
+    layout->addLayout(closing);
 
     connect(left, &QPushButton::clicked, this, &TStadiumForm::LeftButtonClick);
     connect(right, &QPushButton::clicked, this, &TStadiumForm::RightButtonClick);
@@ -119,6 +149,9 @@ TStadiumForm::TStadiumForm(QWidget* parent, const Language& language, int venueN
         button->installEventFilter(this);
 
     showVenue();
+    // The designed size, or more where a language's captions need it.
+    setMinimumSize(SmallestWindow.expandedTo(minimumSizeHint()));
+    resize(minimumSize());
     centreOnScreen(this);
 }
 

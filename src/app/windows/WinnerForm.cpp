@@ -4,6 +4,7 @@
 #include "windows/ScreenCentre.h"
 
 #include <QAudioDevice>
+#include <QBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMediaDevices>
@@ -29,11 +30,11 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int pi
     return label;
 }
 
-QLabel* makePicture(QWidget* parent, const char* name, const QPixmap& picture, QRect where)
+QLabel* makePicture(QWidget* parent, const char* name, const QPixmap& picture, QSize size)
 {
     auto* label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
-    label->setGeometry(where);
+    label->setFixedSize(size);
     label->setScaledContents(true);
     label->setPixmap(picture);
     label->setAccessibleName(QStringLiteral("Trophy"));
@@ -57,30 +58,44 @@ TWinnerForm::TWinnerForm(QWidget* parent, const Celebration& celebration, const 
     const QString caption = QString::fromStdString(celebration.caption);
     setWindowTitle(caption);
     setAccessibleName(caption);
-    setFixedSize(celebration.width, celebration.height);
 
     QLabel* yeeha = makeLabel(this, "YeehaLbl", QStringLiteral("YYYEEEAAAHH!!!"), 21, QColor(0x1b, 0x5e, 0x20));
-    yeeha->move(232, 70);
     QLabel* boo = makeLabel(this, "BooLbl", QStringLiteral("BOOOOOOOO!!!"), 24, QColor(0x42, 0x42, 0x42));
-    boo->move(16, 16);
     QLabel* congratulations = makeLabel(this, "CongratulationsLbl",
                                         QString::fromStdString(celebration.congratulations), 18, Qt::black);
-    congratulations->move(celebration.congratulationsAt.left, celebration.congratulationsAt.top);
     QLabel* winner = makeLabel(this, "WinnerLbl", QString::fromStdString(celebration.winner), 19, Qt::red);
-    winner->move(celebration.winnerAt.left, celebration.winnerAt.top);
     QLabel* favoriteTrophy = makePicture(this, "FavoriteTrophyImage", assets.picture(QStringLiteral("trophy-tall.jpg")),
-                                         QRect(12, 20, 209, 500));
+                                         QSize(209, 500));
     QLabel* trophy = makePicture(this, "TrophyImage", assets.picture(QStringLiteral("trophy-small.jpg")),
-                                 QRect(90, 64, 60, 143));
+                                 QSize(60, 143));
     // The small trophy swallows its clicks: it is the one place that does not close the window.
     trophy->setAttribute(Qt::WA_NoMousePropagation);
-    for (QLabel* label : {yeeha, boo, congratulations, winner})
-        label->adjustSize();
 
     yeeha->setVisible(celebration.cheering);
     favoriteTrophy->setVisible(celebration.cheering);
     boo->setVisible(!celebration.cheering);
     trophy->setVisible(!celebration.cheering);
+
+    // Cheering: the tall trophy on the left, the shout and the champion
+    // beside it. Booing: the shout, the small trophy, then the champion.
+    auto* texts = new QVBoxLayout;
+    texts->addWidget(boo);
+    texts->addSpacing(celebration.cheering ? 50 : 30);
+    texts->addWidget(trophy, 0, Qt::AlignHCenter);
+    texts->addWidget(yeeha);
+    texts->addStretch();
+    texts->addWidget(congratulations);
+    texts->addSpacing(12);
+    texts->addWidget(winner);
+    texts->addStretch();
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(12, 16, 16, 16);
+    layout->addWidget(favoriteTrophy, 0, Qt::AlignTop);
+    layout->addSpacing(10);
+    layout->addLayout(texts, 1);
+    // The designed size, or wider for a long champion's name.
+    setMinimumSize(QSize(celebration.width, celebration.height).expandedTo(minimumSizeHint()));
+    setMaximumSize(minimumSize());
 
     auto* favPlayer = new QSoundEffect(this);
     favPlayer->setObjectName(QStringLiteral("FavMediaPlayer"));

@@ -20,6 +20,7 @@ ControlId Board::add(std::string name, ControlKind kind, ControlId parent)
     m_controls.push_back(std::move(control));
     m_handlers.emplace_back();
     m_children.emplace_back();
+    m_beforeIndex.push_back(-1);
     if (parent == NoControl)
         m_topLevel.push_back(id);
     else
@@ -53,8 +54,9 @@ void Board::setText(ControlId id, std::string_view text)
     Control& control = m_controls[checked(id)];
     if (control.text == text)
         return;
+    const Batch batch(*this);
+    recordChange(id);
     control.text.assign(text);
-    notify(id, ControlProperty::Text);
     if (control.kind == ControlKind::Edit)
         raiseChange(id);
 }
@@ -88,40 +90,45 @@ void Board::setHint(ControlId id, std::string_view hint)
 {
     if (m_controls[checked(id)].hint == hint)
         return;
+    const Batch batch(*this);
+    recordChange(id);
     m_controls[id].hint.assign(hint);
-    notify(id, ControlProperty::Hint);
 }
 
 void Board::setVisible(ControlId id, bool visible)
 {
     if (m_controls[checked(id)].visible == visible)
         return;
+    const Batch batch(*this);
+    recordChange(id);
     m_controls[id].visible = visible;
-    notify(id, ControlProperty::Visible);
 }
 
 void Board::setEnabled(ControlId id, bool enabled)
 {
     if (m_controls[checked(id)].enabled == enabled)
         return;
+    const Batch batch(*this);
+    recordChange(id);
     m_controls[id].enabled = enabled;
-    notify(id, ControlProperty::Enabled);
 }
 
 void Board::setBold(ControlId id, bool bold)
 {
     if (m_controls[checked(id)].bold == bold)
         return;
+    const Batch batch(*this);
+    recordChange(id);
     m_controls[id].bold = bold;
-    notify(id, ControlProperty::Bold);
 }
 
 void Board::setColour(ControlId id, TextColour colour)
 {
     if (m_controls[checked(id)].colour == colour)
         return;
+    const Batch batch(*this);
+    recordChange(id);
     m_controls[id].colour = colour;
-    notify(id, ControlProperty::Colour);
 }
 
 void Board::bindChange(ControlId id, ChangeHandler handler)
@@ -136,27 +143,64 @@ void Board::addObserver(BoardObserver* observer)
 
 void Board::removeObserver(BoardObserver* observer)
 {
-    // Erasing while a notification walks the list would skip or repeat an
-    // observer; the slot is emptied now and dropped when the walk ends.
-    if (m_notifyDepth > 0) {
-        std::replace(m_observers.begin(), m_observers.end(), observer, static_cast<BoardObserver*>(nullptr));
-        m_observerRemoved = true;
-        return;
-    }
     m_observers.erase(std::remove(m_observers.begin(), m_observers.end(), observer), m_observers.end());
 }
 
-void Board::notify(ControlId id, ControlProperty property)
+void Board::recordChange(ControlId id)
 {
-    ++m_notifyDepth;
-    // By index: an observer added meanwhile may grow the list.
-    for (size_t i = 0; i < m_observers.size(); ++i) {
-        if (BoardObserver* observer = m_observers[i])
-            observer->controlChanged(id, property);
+    if (m_observers.empty() || m_beforeIndex[id] >= 0)
+        return;
+    m_beforeIndex[id] = static_cast<int>(m_before.size());
+    const Control& c = m_controls[id];
+    m_before.push_back({id, c.text, c.hint, c.visible, c.enabled, c.bold, c.colour});
+}
+
+std::vector<ControlChange> Board::takeChanges()
+{
+    std::vector<ControlChange> changes;
+    for (const Before& before : m_before) {
+        const Control& now = m_controls[before.id];
+        const auto bit = [](bool differs, ControlProperty property) {
+            return differs ? static_cast<unsigned>(property) : 0u;
+        };
+        const unsigned properties = bit(now.text != before.text, ControlProperty::Text)
+                                  | bit(now.hint != before.hint, ControlProperty::Hint)
+                                  | bit(now.visible != before.visible, ControlProperty::Visible)
+                                  | bit(now.enabled != before.enabled, ControlProperty::Enabled)
+                                  | bit(now.bold != before.bold, ControlProperty::Bold)
+                                  | bit(now.colour != before.colour, ControlProperty::Colour);
+        if (properties != 0)
+            changes.push_back({before.id, properties});
+        m_beforeIndex[before.id] = -1;
     }
-    if (--m_notifyDepth == 0 && m_observerRemoved) {
-        m_observerRemoved = false;
-        std::erase(m_observers, nullptr);
+    m_before.clear();
+    return changes;
+}
+
+void Board::endBatch()
+{
+    struct Leave {
+        int& depth;
+        ~Leave() { --depth; }
+    };
+    {
+        const Leave leave{m_batchDepth};
+        if (m_batchDepth > 1)
+            return;
+        // Still inside the action, so that what the tasks change belongs to it.
+        for (const SettleTask& task : m_settleTasks)
+            task();
+    }
+    if (m_before.empty())
+        return;
+    const std::vector<ControlChange> changes = takeChanges();
+    if (changes.empty())
+        return;
+    // An observer may remove itself or another one while it hears.
+    const std::vector<BoardObserver*> observers = m_observers;
+    for (BoardObserver* observer : observers) {
+        if (std::find(m_observers.begin(), m_observers.end(), observer) != m_observers.end())
+            observer->boardChanged(changes);
     }
 }
 

@@ -32,13 +32,24 @@ struct Control {
     bool tabStop = true;
 };
 
-enum class ControlProperty { Text, Hint, Visible, Enabled, Bold, Colour };
+enum class ControlProperty : unsigned { Text = 1, Hint = 2, Visible = 4, Enabled = 8, Bold = 16, Colour = 32 };
 
-// Receives every real change of a control, to mirror the model into a window.
+// One control whose state differs after an action, and which of its
+// properties do.
+struct ControlChange {
+    ControlId id = NoControl;
+    unsigned properties = 0;  // ControlProperty bits
+    bool has(ControlProperty property) const { return (properties & static_cast<unsigned>(property)) != 0; }
+    bool operator==(const ControlChange&) const = default;
+};
+
+// Hears once per action what it changed, to mirror the model into a window.
 class BoardObserver {
 public:
     virtual ~BoardObserver() = default;
-    virtual void controlChanged(ControlId id, ControlProperty property) = 0;
+    // The controls in the order they were first changed; a control set back
+    // to its former state during the action is left out.
+    virtual void boardChanged(const std::vector<ControlChange>& changes) = 0;
 };
 
 // Thrown by the rules when a score text is not a whole number; the board
@@ -51,10 +62,30 @@ struct ActionAborted {
 // events of the edit boxes. Setting a text stores it only when it differs and
 // then runs the box's change handler synchronously, before the setter returns,
 // so a single edit cascades through groups and bracket like typing does.
+// Observers, in contrast, hear of an action only when it is over: a keystroke
+// rewrites some controls several times, and a window should show the result,
+// not every step on the way.
 class Board {
 public:
     using ChangeHandler = std::function<void(ControlId)>;
     using ErrorReporter = std::function<void(const std::string&)>;
+    using SettleTask = std::function<void()>;
+
+    // Makes everything done on the board while it lives one action. Every
+    // setter is an action of its own; callers that change many controls for
+    // one command (loading, clearing, a language switch) hold a Batch around
+    // them. When the outermost Batch ends, the settle tasks run, then the
+    // observers hear of the changes.
+    class Batch {
+    public:
+        explicit Batch(Board& board) : m_board(board) { m_board.beginBatch(); }
+        ~Batch() { m_board.endBatch(); }
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        Board& m_board;
+    };
 
     Board() = default;
     Board(const Board&) = delete;
@@ -88,10 +119,14 @@ public:
 
     void bindChange(ControlId id, ChangeHandler handler);
     void setErrorReporter(ErrorReporter reporter) { m_reportError = std::move(reporter); }
-    // An observer may remove itself or another one from inside
-    // controlChanged: a removed observer hears nothing more.
     void addObserver(BoardObserver* observer);
     void removeObserver(BoardObserver* observer);
+    // A task run at the end of every outermost Batch, before the observers
+    // hear of it: work that only the final state of an action needs, such as
+    // colouring, done once instead of after every step. The task itself finds
+    // out whether there is anything to do.
+    void addSettleTask(SettleTask task) { m_settleTasks.push_back(std::move(task)); }
+    bool inBatch() const { return m_batchDepth > 0; }
 
     // Controls lying directly on the window, and those on one panel, in creation order.
     const std::vector<ControlId>& topLevel() const { return m_topLevel; }
@@ -99,7 +134,22 @@ public:
 
 private:
     size_t checked(ControlId id) const;
-    void notify(ControlId id, ControlProperty property);
+    // A control's observable state before the action first changed it.
+    struct Before {
+        ControlId id;
+        std::string text;
+        std::string hint;
+        bool visible;
+        bool enabled;
+        bool bold;
+        TextColour colour;
+    };
+
+    void beginBatch() { ++m_batchDepth; }
+    void endBatch();
+    // Called by every setter before it stores a real change.
+    void recordChange(ControlId id);
+    std::vector<ControlChange> takeChanges();
     void raiseChange(ControlId id);
 
     std::vector<Control> m_controls;
@@ -113,11 +163,15 @@ private:
         std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
     };
     std::unordered_map<std::string, ControlId, NameHash, std::equal_to<>> m_byName;
-    std::vector<BoardObserver*> m_observers;  // nullptr: removed while notifying
-    int m_notifyDepth = 0;
-    bool m_observerRemoved = false;
+    std::vector<BoardObserver*> m_observers;
+    std::vector<SettleTask> m_settleTasks;
     ErrorReporter m_reportError;
-    int m_changeDepth = 0;
+    int m_changeDepth = 0;  // nested change handlers
+    int m_batchDepth = 0;
+    // Only kept while someone observes; m_beforeIndex[id] is the control's
+    // entry in m_before, or -1.
+    std::vector<Before> m_before;
+    std::vector<int> m_beforeIndex;
 };
 
 }  // namespace tiplark

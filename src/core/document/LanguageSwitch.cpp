@@ -48,7 +48,9 @@ void writeGroups(Board& board, const BoardControls& controls, const Language& la
 void writeRounds(Board& board, const BoardControls& controls, const Language& language)
 {
     const std::string& finalWord = language.text("board.final");
-    const std::string plural = finalWord + (language.index() == LanguageSpanish ? "es" : "s");
+    // German's plural of "Finale" is the word itself.
+    const char* suffix = language.index() == LanguageSpanish ? "es" : language.index() == LanguageGerman ? "" : "s";
+    const std::string plural = finalWord + suffix;
     for (size_t r = 0; r < FractionRounds.size(); ++r)
         board.setText(controls.rounds[r].heading, FractionRounds[r] + plural);
     board.setText(controls.round(Round::Third).heading, language.text("board.third"));

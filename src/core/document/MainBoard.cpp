@@ -41,8 +41,11 @@ MainBoard::MainBoard(Services services)
 
 void MainBoard::ApplyLanguage()
 {
-    applyLanguageToBoard(m_board, m_controls, m_preferences, m_language, m_services.dates);
-    m_highlighter.HighlightFavorite();
+    {
+        const Board::Batch action(m_board);
+        applyLanguageToBoard(m_board, m_controls, m_preferences, m_language, m_services.dates);
+        m_highlighter.HighlightFavorite();
+    }
     if (m_languageListener)
         m_languageListener();
 }

@@ -24,9 +24,9 @@ OptionsModel::OptionsModel(MainBoard& main, SaveAll save)
 {
 }
 
-const std::array<std::string, 3>& OptionsModel::languageEntries()
+const std::array<std::string, LanguageCount>& OptionsModel::languageEntries()
 {
-    static const std::array<std::string, 3> entries = {"English", "Español", "Français"};
+    static const std::array<std::string, LanguageCount> entries = {"English", "Español", "Français", "Deutsch"};
     return entries;
 }
 
@@ -100,6 +100,14 @@ bool OptionsModel::OKButtonClick()
 bool OptionsModel::CancelButtonClick()
 {
     return m_cancelEnabled || m_firstRunSaveFailed;
+}
+
+std::array<std::string, TimeZoneCount> OptionsModel::timeZoneEntries() const
+{
+    std::array<std::string, TimeZoneCount> entries;
+    for (int entry = 0; entry < TimeZoneCount; ++entry)
+        entries[static_cast<size_t>(entry)] = timeZoneText(m_favoriteLanguage, entry);
+    return entries;
 }
 
 void OptionsModel::setCaptions(int languageIndex)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "i18n/FavoriteTable.h"
+#include "i18n/LanguageTables.h"
+#include "i18n/TimeZoneTable.h"
 
 #include <array>
 #include <functional>
@@ -34,8 +36,8 @@ public:
 
     OptionsModel(MainBoard& main, SaveAll save);
 
-    // The LangCB entries: "English", "Español", "Français".
-    static const std::array<std::string, 3>& languageEntries();
+    // The LangCB entries: "English", "Español", "Français", "Deutsch".
+    static const std::array<std::string, LanguageCount>& languageEntries();
 
     // First-run mode while the preferences were never stored: nothing
     // selected, design-time English captions, Cancel disabled. Otherwise
@@ -66,6 +68,8 @@ public:
     bool daylight() const { return m_daylight; }
     void setDaylight(bool ticked) { m_daylight = ticked; }
 
+    // The TimeZoneCB entries in the language the dialog's captions show.
+    std::array<std::string, TimeZoneCount> timeZoneEntries() const;
     // The FavCB entries in the order of the language they are shown in.
     const std::array<std::string, FavoriteEntryCount>& favoriteEntries() const;
     // The favourite the dialog would store: canonical index 0..32.

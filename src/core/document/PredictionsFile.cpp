@@ -110,6 +110,7 @@ BoxTexts fileBoxTexts(const std::vector<PredictionKey>& keys, const SettingsFile
 
 void loadBoard(MainBoard& main, const std::vector<PredictionKey>& keys, const SettingsFile& file)
 {
+    const Board::Batch action(main.board());
     for (const PredictionKey& key : keys) {
         if (key.section == PreferencesSection && key.name != FirstTimeKey)
             readPreference(key, file, main.preferences());

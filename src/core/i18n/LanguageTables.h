@@ -10,13 +10,13 @@ namespace tiplark {
 inline constexpr int LanguageEnglish = 0;
 inline constexpr int LanguageSpanish = 1;
 inline constexpr int LanguageFrench = 2;
-inline constexpr int LanguageCount = 3;
+inline constexpr int LanguageGerman = 3;
+inline constexpr int LanguageCount = 4;
 
-// Every language choice is three-way with English as the fallback.
+// Any index outside the known languages reads English.
 int effectiveLanguage(int languageIndex);
 
-// The text of a key in a language (any index outside Spanish and French reads
-// English); the empty text for an unknown key. Covers the message, menu and
+// The text of a key in a language (an unknown index reads English); the empty text for an unknown key. Covers the message, menu and
 // window texts, the board words and the host cities.
 const std::string& languageText(int languageIndex, std::string_view key);
 

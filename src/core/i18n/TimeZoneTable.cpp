@@ -1,5 +1,7 @@
 #include "i18n/TimeZoneTable.h"
 
+#include "i18n/LanguageTables.h"
+
 #include <cmath>
 
 namespace tiplark {
@@ -39,6 +41,40 @@ constexpr std::array<TimeZoneEntry, TimeZoneCount> Zones = {{
     {"(GMT+13) Nukualofa", 12, "x35"},
 }};
 
+// The same entries in German, offsets aligned alike.
+constexpr std::array<const char*, TimeZoneCount> GermanTexts = {
+    "(GMT-12) Eniwetok, Kwajalein",
+    "(GMT-11) Midwayinseln, Samoa",
+    "(GMT-10) Hawaii",
+    "(GMT-9)  Alaska",
+    "(GMT-8)  USA & Kanada (Pazifikzeit)",
+    "(GMT-7)  USA & Kanada (Gebirgszeit)",
+    "(GMT-6)  Mexiko-Stadt, USA & Kanada (Zentralzeit)",
+    "(GMT-5)  Bogotá, Lima, USA & Kanada (Ostküstenzeit)",
+    "(GMT-4)  Caracas, La Paz, Santiago",
+    "(GMT-3)  Buenos Aires, Georgetown, Grönland",
+    "(GMT-2)  Mittelatlantik",
+    "(GMT-1)  Azoren, Kap Verde",
+    "(GMT-0)  London, Dublin, Lissabon, Casablanca",
+    "(GMT+1)  Amsterdam, Berlin, Rom, Stockholm, Wien",
+    "(GMT+1)  Belgrad, Brüssel, Budapest, Prag",
+    "(GMT+1)  Valencia, Kopenhagen, Paris, Sarajevo",
+    "(GMT+1)  Warschau, West-Zentralafrika, Zagreb",
+    "(GMT+2)  Beirut, Bukarest, Istanbul, Minsk",
+    "(GMT+2)  Athen, Kairo, Helsinki, Pretoria",
+    "(GMT+3)  Bagdad, Moskau, Nairobi, Riad",
+    "(GMT+4)  Abu Dhabi, Tiflis",
+    "(GMT+5)  Islamabad, Karatschi",
+    "(GMT+6)  Nowosibirsk, Astana, Dhaka",
+    "(GMT+7)  Bangkok, Jakarta",
+    "(GMT+8)  Peking, Hongkong, Perth, Singapur",
+    "(GMT+9)  Osaka, Seoul, Tokio",
+    "(GMT+10) Brisbane, Guam, Melbourne, Sydney",
+    "(GMT+11) Salomonen, Neukaledonien",
+    "(GMT+12) Auckland, Fidschi",
+    "(GMT+13) Nuku'alofa",
+};
+
 // Entry 13 is the first GMT+1 entry, shift 0.
 constexpr int GermanEntry = 13;
 constexpr int SharedEntries = 4;
@@ -48,6 +84,14 @@ constexpr int SharedEntries = 4;
 const std::array<TimeZoneEntry, TimeZoneCount>& timeZones()
 {
     return Zones;
+}
+
+const char* timeZoneText(int languageIndex, int entry)
+{
+    if (entry < 0 || entry >= TimeZoneCount)
+        return "";
+    const auto index = static_cast<size_t>(entry);
+    return effectiveLanguage(languageIndex) == LanguageGerman ? GermanTexts[index] : Zones[index].text;
 }
 
 double zoneShiftOf(int entry)

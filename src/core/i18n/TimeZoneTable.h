@@ -19,6 +19,10 @@ inline constexpr const char* NoZoneCode = "x35";
 
 const std::array<TimeZoneEntry, TimeZoneCount>& timeZones();
 
+// The entry's text as the list shows it in a language: German has its own
+// wording, every other language shows the shared texts.
+const char* timeZoneText(int languageIndex, int entry);
+
 // Preferences::zoneShift of an entry: its shift in days; 0 outside the list.
 double zoneShiftOf(int entry);
 

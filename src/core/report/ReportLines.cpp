@@ -24,6 +24,8 @@ Title title(int languageIndex)
         return {"Tiplark - Alemania", 34};
     case 2:
         return {"Tiplark - Allemagne", 43};
+    case 3:
+        return {"Tiplark - Deutschland", 21};
     default:
         return {"Tiplark - Germany", 31};
     }

@@ -64,7 +64,11 @@ int teamNumber(int languageIndex, const std::string& name)
 {
     // The board's own language first; a label not yet translated after a
     // language change still names its team in the previous one.
-    for (const int language : {languageIndex, LanguageEnglish, LanguageSpanish, LanguageFrench}) {
+    for (int team = 1; team <= TeamCount; ++team) {
+        if (name == teamNameIn(languageIndex, team))
+            return team;
+    }
+    for (int language = 0; language < LanguageCount; ++language) {
         for (int team = 1; team <= TeamCount; ++team) {
             if (name == teamNameIn(language, team))
                 return team;

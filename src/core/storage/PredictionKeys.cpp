@@ -1,5 +1,6 @@
 #include "storage/PredictionKeys.h"
 
+#include "i18n/LanguageTables.h"
 #include "tournament/TournamentData.h"
 
 namespace tiplark {
@@ -13,7 +14,7 @@ constexpr std::array<const char*, RoundCount> RoundSections = {"FINAL 8", "FINAL
 std::vector<PredictionKey> preferenceKeys()
 {
     return {
-        {PreferencesSection, "Language", ValueKind::Integer, &Preferences::languageIndex, 0, 2},
+        {PreferencesSection, "Language", ValueKind::Integer, &Preferences::languageIndex, 0, LanguageCount - 1},
         {PreferencesSection, "Favorite", ValueKind::Integer, &Preferences::favoriteIndex, 0, TeamCount},
         {PreferencesSection, "TimeZone", ValueKind::Real, &Preferences::zoneShift, -OneDay, OneDay},
         {PreferencesSection, "GMT", ValueKind::Text, &Preferences::zoneCode},

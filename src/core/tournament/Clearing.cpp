@@ -30,6 +30,7 @@ void Clearing::GroupADelButtonClick(ControlId panel)
 {
     for (const PanelBoxes& boxes : m_panels) {
         if (boxes.panel == panel) {
+            const Board::Batch action(m_board);
             clear(boxes);
             return;
         }
@@ -42,8 +43,11 @@ void Clearing::ClearAllButtonClick()
     if (m_messages.askYesNo(m_texts.text("msg.clearAllConfirm")) != DialogResult::Yes)
         return;
     m_cursor.setBusy(true);
-    for (const PanelBoxes& panel : m_panels)
-        clear(panel);
+    {
+        const Board::Batch action(m_board);
+        for (const PanelBoxes& panel : m_panels)
+            clear(panel);
+    }
     m_cursor.setBusy(false);
 }
 

@@ -121,6 +121,7 @@ void GroupStage::emptyScores(const MatchControls& match)
 
 void GroupStage::SetFirstTimeGroups()
 {
+    const Board::Batch action(m_board);
     for (const GroupControls& group : m_controls.groups) {
         for (const ControlId name : group.name)
             PopulateGroupTeamName(name);

@@ -17,12 +17,23 @@ Highlighter::Highlighter(Board& board, const TournamentTexts& texts)
                 m_concerned.push_back(child);
         }
     }
+    board.addSettleTask([this] {
+        if (m_refreshDue)
+            refresh();
+    });
 }
 
 void Highlighter::HighlightFavorite()
 {
-    // Runs several times per keystroke over every label and box; the colour
-    // is compared here, inline, because almost none of them change.
+    const Board::Batch action(m_board);
+    m_refreshDue = true;
+}
+
+void Highlighter::refresh()
+{
+    m_refreshDue = false;
+    // Visits every label and box; the colour is compared here, inline,
+    // because almost none of them change.
     const std::string& favoriteName = m_texts.favoriteName();
     for (const ControlId id : m_concerned) {
         const Control& control = m_board.control(id);
@@ -35,6 +46,7 @@ void Highlighter::HighlightFavorite()
 void Highlighter::HighlightPressedTeam(const std::string& pressed)
 {
     const std::string& favoriteName = m_texts.favoriteName();
+    const Board::Batch action(m_board);
     for (const ControlId id : m_concerned) {
         const std::string& text = m_board.text(id);
         if (text == pressed)

@@ -19,16 +19,23 @@ public:
     // outlive the highlighter; a temporary is refused.
     Highlighter(Board& board, const TournamentTexts& texts);
     Highlighter(Board& board, const TournamentTexts&& texts) = delete;
+    Highlighter(const Highlighter&) = delete;
+    Highlighter& operator=(const Highlighter&) = delete;
 
+    // The refresh is due at the end of the current action: colours depend on
+    // the final texts only, and a cascade asks for a refresh after every step.
     void HighlightFavorite();
     void HighlightPressedTeam(const std::string& pressed);
     void GAName1MouseDown(ControlId label);
     void GAName1MouseUp(ControlId label);
 
 private:
+    void refresh();
+
     Board& m_board;
     const TournamentTexts& m_texts;
     std::vector<ControlId> m_concerned;  // panel children that are edits or labels, in window order
+    bool m_refreshDue = false;
 };
 
 }  // namespace tiplark

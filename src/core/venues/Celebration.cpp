@@ -23,18 +23,14 @@ Celebration ChampionClick(const std::string& champion, const std::string& favori
 {
     const bool cheering = !favoriteName.empty() && champion == favoriteName;
     Celebration result{cheering, champion + "!!!!", raiseLatinLetters(champion) + "!!!", congratulations,
-                       0, 0, {}, {}, nullptr};
+                       0, 0, nullptr};
     if (cheering) {
         result.width = 462;
         result.height = 540;
-        result.congratulationsAt = {232, 244};
-        result.winnerAt = {234, 284};
         result.soundFile = "Cheers.wav";
     } else {
         result.width = 240;
         result.height = 320;
-        result.congratulationsAt = {16, 224};
-        result.winnerAt = {18, 264};
         result.soundFile = "Boo.wav";
     }
     return result;

@@ -11,11 +11,6 @@ bool isChampionDecided(const std::string& championText);
 // letters and every other byte stay as they are.
 std::string raiseLatinLetters(std::string text);
 
-struct LabelPosition {
-    int left;
-    int top;
-};
-
 // Everything ChampionClick decides about the celebration window; the window
 // only applies it.
 struct Celebration {
@@ -23,10 +18,8 @@ struct Celebration {
     std::string caption;              // champion + "!!!!"
     std::string winner;               // WinnerLbl: capitals + "!!!"
     std::string congratulations;      // CongratulationsLbl
-    int width;
+    int width;                        // the window's smallest size
     int height;
-    LabelPosition congratulationsAt;  // CongratulationsLbl
-    LabelPosition winnerAt;           // WinnerLbl
     const char* soundFile;            // "Cheers.wav" or "Boo.wav"
 };
 

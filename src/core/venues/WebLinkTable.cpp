@@ -6,17 +6,19 @@ const std::array<OrganizerLink, OrganizerLinkCount>& organizerLinks()
 {
     static const std::array<OrganizerLink, OrganizerLinkCount> table = {{
         {50, "FIFA1", "menu.fifaSite", "menu-fifa.png",
-         {"https://www.fifa.com/en", "https://www.fifa.com/es", "https://www.fifa.com/fr"}},
+         {"https://www.fifa.com/en", "https://www.fifa.com/es", "https://www.fifa.com/fr", "https://www.fifa.com/de"}},
         {51, "OfficialSite1", "menu.officialSite", nullptr,
          {"https://www.fifa.com/en/tournaments/mens/worldcup/2006germany",
           "https://www.fifa.com/es/tournaments/mens/worldcup/2006germany",
-          "https://www.fifa.com/fr/tournaments/mens/worldcup/2006germany"}},
+          "https://www.fifa.com/fr/tournaments/mens/worldcup/2006germany",
+          "https://www.fifa.com/de/tournaments/mens/worldcup/2006germany"}},
         {52, "Rules1", "menu.regulations", nullptr,
          {"https://www.fifa.com/en/tournaments/mens/worldcup/2006germany/regulations",
           "https://www.fifa.com/es/tournaments/mens/worldcup/2006germany/regulations",
-          "https://www.fifa.com/fr/tournaments/mens/worldcup/2006germany/regulations"}},
+          "https://www.fifa.com/fr/tournaments/mens/worldcup/2006germany/regulations",
+          "https://www.fifa.com/de/tournaments/mens/worldcup/2006germany/regulations"}},
         {53, "OrganizingCommittee1", "menu.organizingCommittee", nullptr,
-         {"https://www.dfb.de/en/", "https://www.dfb.de/es/", "https://www.dfb.de/fr/"}},
+         {"https://www.dfb.de/en/", "https://www.dfb.de/es/", "https://www.dfb.de/fr/", "https://www.dfb.de/"}},
     }};
     return table;
 }
@@ -64,7 +66,7 @@ std::string webLinkAddress(int tag, int languageIndex)
 {
     for (const OrganizerLink& link : organizerLinks()) {
         if (link.tag == tag) {
-            const int column = languageIndex == 1 || languageIndex == 2 ? languageIndex : 0;
+            const int column = effectiveLanguage(languageIndex);
             return link.addresses[static_cast<size_t>(column)];
         }
     }

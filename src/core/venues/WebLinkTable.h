@@ -1,5 +1,7 @@
 #pragma once
 
+#include "i18n/LanguageTables.h"
+
 #include <array>
 #include <string>
 
@@ -9,13 +11,13 @@ namespace tiplark {
 inline constexpr const char* NoAddress = "-1";
 
 // The Internet Links items of the organiser, tags 50..53, with one address
-// per language (0 English, 1 Spanish, 2 French).
+// per language (0 English, 1 Spanish, 2 French, 3 German).
 struct OrganizerLink {
     int tag;
     const char* menuItem;    // "FIFA1"
     const char* captionKey;  // "menu.fifaSite"
     const char* picture;     // asset file of the item's picture, or nullptr
-    std::array<const char*, 3> addresses;
+    std::array<const char*, LanguageCount> addresses;  // by language
 };
 inline constexpr int OrganizerLinkCount = 4;
 const std::array<OrganizerLink, OrganizerLinkCount>& organizerLinks();
