@@ -2,7 +2,7 @@
 
 #include "RecordingServices.h"
 #include "TemporaryFolder.h"
-#include "storage/PredictionsFile.h"
+#include "document/PredictionsFile.h"
 
 #include <filesystem>
 #include <memory>

@@ -1,8 +1,8 @@
 // The real main window under the offscreen platform, mirroring the board.
 #include "BenchSupport.h"
+#include "tournament/TournamentData.h"
 #include "windows/BoardView.h"
 #include "windows/MainForm.h"
-#include "tournament/TournamentData.h"
 
 #include <QApplication>
 #include <QLineEdit>

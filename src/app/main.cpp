@@ -1,11 +1,11 @@
 #include "ProgramArguments.h"
-#include "platform/AssetLocator.h"
-#include "platform/LocaleDateTimeFormat.h"
-#include "platform/ProgramFolder.h"
-#include "platform/QtBrowserLauncher.h"
-#include "platform/QtCursorService.h"
-#include "platform/QtMessageService.h"
-#include "tournament/MainBoard.h"
+#include "document/MainBoard.h"
+#include "services/AssetLocator.h"
+#include "services/LocaleDateTimeFormat.h"
+#include "services/ProgramFolder.h"
+#include "services/QtBrowserLauncher.h"
+#include "services/QtCursorService.h"
+#include "services/QtMessageService.h"
 #include "windows/MainForm.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/PredictionsFile.h"
+#include "document/PredictionsFile.h"
 
 namespace tiplark {
 

@@ -2,11 +2,11 @@
 
 #include "CommandSupport.h"
 #include "ScoreCommand.h"
+#include "document/MainBoard.h"
+#include "document/PredictionsFile.h"
 #include "platform/Services.h"
 #include "report/ReportLines.h"
 #include "report/ScheduleLines.h"
-#include "storage/PredictionsFile.h"
-#include "tournament/MainBoard.h"
 
 #include <exception>
 #include <optional>

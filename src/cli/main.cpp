@@ -1,6 +1,6 @@
 #include "ReportCommand.h"
 
-#include "platform/LocaleDateTimeFormat.h"
+#include "services/LocaleDateTimeFormat.h"
 
 #include <iostream>
 #include <string>

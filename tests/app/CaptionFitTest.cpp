@@ -1,6 +1,6 @@
 // Every caption of every window fits its widget, in each language: a text
 // cut off by a box sized for English is the risk of a translated window.
-#include "platform/AssetLocator.h"
+#include "services/AssetLocator.h"
 #include "tournament/TournamentData.h"
 #include "venues/Celebration.h"
 #include "venues/VenueTable.h"

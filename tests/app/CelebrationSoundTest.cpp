@@ -1,8 +1,8 @@
 // Plays the celebration for real: a PulseAudio server of the test's own has a
 // single sink that plays into nothing, and parec records that sink's monitor,
 // so the test hears exactly what the program played.
-#include "platform/AssetLocator.h"
-#include "tournament/MainBoard.h"
+#include "document/MainBoard.h"
+#include "services/AssetLocator.h"
 #include "windows/WinnerForm.h"
 
 #include "NextModal.h"

@@ -1,5 +1,5 @@
 #include "i18n/Language.h"
-#include "platform/AssetLocator.h"
+#include "services/AssetLocator.h"
 #include "venues/Celebration.h"
 #include "venues/VenueTable.h"
 #include "venues/WebLinkLauncher.h"

@@ -1,4 +1,4 @@
-#include "platform/LocaleDateTimeFormat.h"
+#include "services/LocaleDateTimeFormat.h"
 
 #include "LanguageBoard.h"
 #include "i18n/LanguageTables.h"

@@ -296,8 +296,8 @@ private slots:
 
     void menuHasEveryItemWithItsTag()
     {
-        for (const char* name : {"File1", "Clear1", "Save1", "Report1", "Exit1", "View1", "Schedule1",
-                                 "RankingCriteria1", "Stadiums1", "Options1", "About1", "MakeaDonation1",
+        for (const char* name : {"File1", "Clear1", "Save1", "Report1", "Exit1", "Edit1", "Undo1", "Redo1", "View1",
+                                 "Schedule1", "RankingCriteria1", "Stadiums1", "Options1", "About1", "MakeaDonation1",
                                  "Internet1", "FIFA1", "OfficialSite1", "Rules1", "OrganizingCommittee1",
                                  "OfficialFootballSites1", "ANGOLA1", "Sweeden1", "Usa1"})
             QVERIFY2(m_form->findChild<QAction*>(QLatin1String(name)), name);
@@ -389,6 +389,71 @@ private slots:
         h().messages.answers = {DialogResult::Yes};
         child<QAction>("Clear1")->trigger();
         QCOMPARE(edit("GB11")->text(), QString());
+    }
+
+    void undoAndRedoTakeBackWholeSteps()
+    {
+        showActive();
+        QAction* undo = child<QAction>("Undo1");
+        QAction* redo = child<QAction>("Redo1");
+        QVERIFY(!undo->isEnabled());
+        QVERIFY(!redo->isEnabled());
+        const auto typeInto = [this](const char* name, const char* keys) {
+            edit(name)->setFocus();
+            QTest::keyClicks(edit(name), keys);
+        };
+        // The keys go to the focused box, which must leave them to the window.
+        const auto press = [](QKeyCombination key) {
+            QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+        };
+
+        typeInto("GA11", "2");
+        typeInto("GA11", "1");
+        typeInto("GA12", "0");
+        QCOMPARE(edit("GAPts1")->text(), QStringLiteral("3"));
+        QVERIFY(undo->isEnabled());
+        QVERIFY(!redo->isEnabled());
+
+        press(Qt::CTRL | Qt::Key_Z);
+        QCOMPARE(edit("GA12")->text(), QString());
+        QCOMPARE(edit("GA11")->text(), QStringLiteral("21"));
+        QCOMPARE(edit("GAPts1")->text(), QStringLiteral("0"));
+        QVERIFY(redo->isEnabled());
+        press(Qt::CTRL | Qt::Key_Z);  // both keystrokes in GA11 were one step
+        QCOMPARE(edit("GA11")->text(), QString());
+        QVERIFY(!undo->isEnabled());
+
+        press(Qt::CTRL | Qt::Key_Y);
+        QCOMPARE(edit("GA11")->text(), QStringLiteral("21"));
+        press(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+        QCOMPARE(edit("GA12")->text(), QStringLiteral("0"));
+        QCOMPARE(child<QLabel>("Final811Lbl")->text(), QStringLiteral("Germany"));
+        QVERIFY(!redo->isEnabled());
+
+        child<QPushButton>("GroupADelButton")->click();
+        QCOMPARE(edit("GA11")->text(), QString());
+        undo->trigger();
+        QCOMPARE(edit("GA11")->text(), QStringLiteral("21"));
+        QCOMPARE(edit("GA12")->text(), QStringLiteral("0"));
+    }
+
+    void editMenuSpeaksEveryLanguage()
+    {
+        const struct {
+            int language;
+            const char* edit;
+            const char* undo;
+            const char* redo;
+        } languages[] = {{1, "&Edición", "&Deshacer", "&Rehacer"},
+                         {2, "&Édition", "&Annuler", "&Rétablir"},
+                         {0, "&Edit", "&Undo", "&Redo"}};
+        for (const auto& l : languages) {
+            h().main.preferences().languageIndex = l.language;
+            h().main.ApplyLanguage();
+            QCOMPARE(child<QAction>("Edit1")->text(), QString::fromUtf8(l.edit));
+            QCOMPARE(child<QAction>("Undo1")->text(), QString::fromUtf8(l.undo));
+            QCOMPARE(child<QAction>("Redo1")->text(), QString::fromUtf8(l.redo));
+        }
     }
 
     void menuItemsOpenTheirWindows()

@@ -1,7 +1,7 @@
-#include "platform/ProgramFolder.h"
-#include "platform/QtCursorService.h"
-#include "platform/QtMessageService.h"
-#include "platform/StandardTranslations.h"
+#include "services/ProgramFolder.h"
+#include "services/QtCursorService.h"
+#include "services/QtMessageService.h"
+#include "services/StandardTranslations.h"
 
 #include "NextModal.h"
 

@@ -4,11 +4,11 @@
 #include "windows/MainForm.h"
 
 #include "RecordingServices.h"
+#include "document/PredictionsFile.h"
 #include "i18n/LanguageTables.h"
 #include "report/ScheduleLines.h"
-#include "venues/Celebration.h"
 #include "storage/PoolSettings.h"
-#include "storage/PredictionsFile.h"
+#include "venues/Celebration.h"
 #include "windows/AboutForm.h"
 #include "windows/CompareForm.h"
 #include "windows/DonationForm.h"

@@ -3,7 +3,7 @@
 #include "NextModal.h"
 #include "RecordingServices.h"
 #include "i18n/LanguageTables.h"
-#include "platform/QtMessageService.h"
+#include "services/QtMessageService.h"
 #include "windows/ThanksForm.h"
 
 #include <QApplication>

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -243,6 +244,21 @@ TEST_F(BoardModel, ConversionFailureEndsTheWholeCascadeAndIsReported)
     EXPECT_EQ(reported.size(), 1u);  // second already holds "x": no change, no event
     board.setText(second, "y");
     EXPECT_EQ(reported.size(), 2u);
+}
+
+TEST_F(BoardModel, IdsTheBoardDidNotGiveOutAreRefused)
+{
+    for (const ControlId wrong : {NoControl, board.size(), board.size() + 100}) {
+        SCOPED_TRACE(wrong);
+        EXPECT_THROW(board.control(wrong), std::out_of_range);
+        EXPECT_THROW(board.text(wrong), std::out_of_range);
+        EXPECT_THROW(board.setText(wrong, "1"), std::out_of_range);
+        EXPECT_THROW(board.setColour(wrong, TextColour::Blue), std::out_of_range);
+        EXPECT_THROW(board.children(wrong), std::out_of_range);
+    }
+    EXPECT_THROW(board.add("Orphan", ControlKind::Label, board.size() + 1), std::out_of_range);
+    EXPECT_EQ(board.find("Orphan"), NoControl);
+    EXPECT_THROW(board.control(board.find("Nothing")), std::out_of_range);
 }
 
 TEST(ScoreText, WholeNumbersAndRefusals)

@@ -1,13 +1,13 @@
+#include "document/OptionsModel.h"
+#include "document/PredictionsFile.h"
 #include "i18n/FavoriteTable.h"
 #include "i18n/LanguageTables.h"
-#include "i18n/OptionsModel.h"
 #include "i18n/TeamNameTables.h"
 #include "i18n/TimeZoneTable.h"
 #include "platform/Cp1252.h"
 #include "report/ReportLines.h"
 #include "report/TextLookup.h"
 #include "scoring/RealResults.h"
-#include "storage/PredictionsFile.h"
 #include "BracketPlay.h"
 #include "RecordingServices.h"
 #include "TemporaryFolder.h"
@@ -103,7 +103,7 @@ void switchLanguage(BoardHarness& h, int language)
     h.main.preferences().teamNamesPending = true;
     h.main.preferences().languageIndex = language;
     h.main.ApplyLanguage();
-    h.main.groupStage().SetFirstTimeGroups();
+    h.main.SetFirstTimeGroups();
 }
 
 std::vector<std::string> boardTexts(BoardHarness& h)

@@ -2,7 +2,6 @@
 
 #include "BoardChanges.h"
 #include "RecordingServices.h"
-#include "tournament/Highlighter.h"
 #include "tournament/TournamentData.h"
 
 #include <gtest/gtest.h>
@@ -35,6 +34,15 @@ public:
 class GroupStageBoard : public ::testing::Test {
 protected:
     BoardHarness h;
+
+    void chooseFavourite(const std::string& name)
+    {
+        for (int team = 1; team <= TeamCount; ++team) {
+            if (h.main.language().teamName(team) == name)
+                h.main.language().setFavorite(team);
+        }
+        ASSERT_EQ(h.main.language().favoriteName(), name);
+    }
 
     void enter(char letter, const Results& results)
     {
@@ -267,13 +275,9 @@ TEST_F(GroupStageBoard, NonNumberEndsTheRecomputationAndIsReported)
     EXPECT_EQ(row('A', 3), (Texts{"Poland", "3", "3", "1", "0", "2", "2", "4", "-2"}));
 }
 
-// Language's favourite cannot be chosen here, so a group stage with its own
-// highlighter takes over the score boxes.
 TEST_F(GroupStageBoard, FavouriteTurnsBlueWhereTheGroupChangeMovesIt)
 {
-    const std::string favourite = "Poland";
-    Highlighter highlighter(h.board(), favourite);
-    GroupStage stage(h.board(), h.main.controls(), h.main.language(), h.main.preferences(), highlighter);
+    chooseFavourite("Poland");
     const Board& board = h.board();
 
     h.set("GA11", "0");
@@ -295,9 +299,7 @@ TEST_F(GroupStageBoard, FavouriteTurnsBlueWhereTheGroupChangeMovesIt)
 
 TEST_F(GroupStageBoard, AbortedBookingLeavesTheLastWrittenTableColoured)
 {
-    const std::string favourite = "Poland";
-    Highlighter highlighter(h.board(), favourite);
-    GroupStage stage(h.board(), h.main.controls(), h.main.language(), h.main.preferences(), highlighter);
+    chooseFavourite("Poland");
     const Board& board = h.board();
 
     h.set("GA22", "1");  // nothing complete: the reset table is written
@@ -323,12 +325,12 @@ TEST_F(GroupStageBoard, TranslationPassRunsOnlyWhenPending)
     ASSERT_EQ(board.control("GAName3").colour, TextColour::Red);
 
     h.main.preferences().teamNamesPending = false;
-    h.main.groupStage().SetFirstTimeGroups();
+    h.main.SetFirstTimeGroups();
     EXPECT_EQ(board.control("GAName3").colour, TextColour::Red);
 
     h.main.preferences().teamNamesPending = true;
     h.main.language().SetPreviousTeamNamesEnglish();
-    h.main.groupStage().SetFirstTimeGroups();
+    h.main.SetFirstTimeGroups();
     EXPECT_FALSE(h.main.preferences().teamNamesPending);
     EXPECT_EQ(board.control("GAName3").colour, TextColour::Default);
     EXPECT_EQ(order('A'), (Texts{"Costa Rica", "Ecuador", "Germany", "Poland"}));

@@ -6,12 +6,14 @@
 #include "i18n/TeamNameTables.h"
 #include "i18n/TimeZoneTable.h"
 #include "RecordingServices.h"
+#include "tournament/Highlighter.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 
 namespace tiplark {
 namespace {
@@ -20,7 +22,7 @@ using testing::BoardHarness;
 
 TEST(LanguageTables, EveryKeyHasATextInEveryLanguage)
 {
-    EXPECT_EQ(languageTextKeys().size(), 138u);
+    EXPECT_EQ(languageTextKeys().size(), 141u);
     for (const std::string& key : languageTextKeys())
         for (int language = 0; language < LanguageCount; ++language)
             EXPECT_FALSE(languageText(language, key).empty()) << key << " in language " << language;
@@ -316,6 +318,23 @@ TEST_F(ApplyLanguageTest, FavoriteIsNamedAndHighlightedInTheLanguage)
     h.main.preferences().favoriteIndex = 33;
     apply(LanguageSpanish);
     EXPECT_EQ(h.main.language().favoriteName(), "");
+    EXPECT_EQ(h.board().control("GF11Lbl").colour, TextColour::Default);
+}
+
+// The highlighter asks the language for the favourite at every refresh, so
+// it cannot be handed a temporary to keep.
+static_assert(!std::is_constructible_v<Highlighter, Board&, Language&&>);
+static_assert(std::is_constructible_v<Highlighter, Board&, const Language&>);
+
+TEST_F(ApplyLanguageTest, HighlighterFollowsTheFavouriteOfTheLanguageItWasGiven)
+{
+    apply(LanguageEnglish);
+    ASSERT_EQ(h.board().control("GF11Lbl").colour, TextColour::Default);
+    h.main.language().setFavorite(4);
+    h.main.highlighter().HighlightFavorite();
+    EXPECT_EQ(h.board().control("GF11Lbl").colour, TextColour::Blue);
+    h.main.language().setFavorite(0);
+    h.main.highlighter().HighlightFavorite();
     EXPECT_EQ(h.board().control("GF11Lbl").colour, TextColour::Default);
 }
 

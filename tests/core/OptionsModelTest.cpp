@@ -1,4 +1,4 @@
-#include "i18n/OptionsModel.h"
+#include "document/OptionsModel.h"
 
 #include "i18n/LanguageTables.h"
 #include "i18n/TimeZoneTable.h"

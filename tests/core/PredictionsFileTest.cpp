@@ -1,4 +1,4 @@
-#include "storage/PredictionsFile.h"
+#include "document/PredictionsFile.h"
 
 #include "RecordingServices.h"
 #include "TemporaryFolder.h"

@@ -4,13 +4,13 @@
 #include "scoring/Scoring.h"
 
 #include "RecordingServices.h"
-#include "i18n/LanguageTables.h"
+#include "document/BoxTexts.h"
 #include "TemporaryFolder.h"
+#include "document/PredictionsFile.h"
+#include "i18n/LanguageTables.h"
 #include "report/ReportLines.h"
 #include "report/TextLookup.h"
-#include "storage/BoxTexts.h"
 #include "storage/PoolSettings.h"
-#include "storage/PredictionsFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,10 @@
-#include "storage/ExitPrompt.h"
+#include "document/ExitPrompt.h"
 
 #include "RecordingServices.h"
 #include "TemporaryFolder.h"
-#include "i18n/OptionsModel.h"
-#include "storage/PredictionsFile.h"
+#include "document/OptionsModel.h"
+#include "document/PredictionsFile.h"
+#include "platform/Trace.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "BracketPlay.h"
 #include "RecordingServices.h"
 #include "TemporaryFolder.h"
-#include "storage/PredictionsFile.h"
+#include "document/PredictionsFile.h"
 
 #include <gtest/gtest.h>
 

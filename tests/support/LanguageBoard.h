@@ -1,8 +1,8 @@
 #pragma once
 
 #include "board/Board.h"
+#include "document/LanguageSwitch.h"
 #include "i18n/Language.h"
-#include "i18n/LanguageSwitch.h"
 #include "i18n/Preferences.h"
 #include "platform/DateTime.h"
 #include "tournament/BoardControls.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "RecordingServices.h"
-#include "storage/PredictionsFile.h"
+#include "document/PredictionsFile.h"
 #include "storage/SettingValues.h"
 
 #include <string>

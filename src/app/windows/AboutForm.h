@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/AssetLocator.h"
+#include "services/AssetLocator.h"
 #include "venues/WebLinkLauncher.h"
 
 #include <QDialog>

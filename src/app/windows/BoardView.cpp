@@ -1,6 +1,7 @@
 #include "windows/BoardView.h"
 
-#include "platform/QtMessageService.h"
+#include "platform/ScoreText.h"
+#include "services/QtMessageService.h"
 #include "tournament/KeyFilter.h"
 
 #include <QFrame>
@@ -8,7 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
+#include <QValidator>
 
 #include <algorithm>
 #include <cmath>
@@ -32,6 +33,25 @@ QRect scaled(const QRectF& rect, qreal scale, QPointF offset = {})
     return {left, top, static_cast<int>(std::lround(bottomRight.x())) - left,
             static_cast<int>(std::lround(bottomRight.y())) - top};
 }
+
+// Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z, the keys of the window's Undo and Redo.
+bool isHistoryKey(QKeyCombination key)
+{
+    const Qt::KeyboardModifiers modifiers = key.keyboardModifiers() & ~Qt::KeypadModifier;
+    return (modifiers == Qt::ControlModifier && (key.key() == Qt::Key_Z || key.key() == Qt::Key_Y))
+           || (modifiers == (Qt::ControlModifier | Qt::ShiftModifier) && key.key() == Qt::Key_Z);
+}
+
+// The score boxes' rule on every way in: typing, pasting, dropping.
+class ScoreTextValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int&) const override
+    {
+        return isScoreText(input.toStdString()) ? Acceptable : Invalid;
+    }
+};
 
 }  // namespace
 
@@ -129,17 +149,23 @@ QWidget* BoardView::createEdit(ControlId id, QWidget* parent)
     }
     if (control.maxLength > 0)
         edit->setMaxLength(control.maxLength);
-    // The validator guards every way in: typing, pasting, dropping.
-    static const QRegularExpression scoreText(QStringLiteral("^[0-9]{0,2}$"));
-    edit->setValidator(new QRegularExpressionValidator(scoreText, edit));
+    edit->setValidator(new ScoreTextValidator(edit));
     edit->installEventFilter(this);
-    connect(edit, &QLineEdit::textEdited, this,
-            [this, id](const QString& text) { m_board.setText(id, text.toStdString()); });
+    connect(edit, &QLineEdit::textEdited, this, [this, id](const QString& text) { emit boxEdited(id, text); });
     return edit;
 }
 
 bool BoardView::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::ShortcutOverride) {
+        // A box's own undo would only take back its last characters, as a
+        // new edit; the window's Undo and Redo take back whole steps.
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (isHistoryKey(key->keyCombination())) {
+            key->ignore();
+            return true;
+        }
+    }
     if (event->type() == QEvent::KeyPress) {
         // Only keys that type a character meet the score filter; shortcuts
         // (Ctrl+C, Ctrl+Z) and editing keys pass as they are.

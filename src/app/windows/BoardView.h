@@ -12,10 +12,10 @@
 namespace tiplark {
 
 // The board as widgets: one per control of the model, named like it, brought
-// to the model's final state once per action, and forwarding what the user
-// types back into it. Panels become framed cards, edits line edits, labels labels,
-// buttons push buttons. Score and penalty boxes accept nothing but up to two
-// digits, whether typed, pasted or dropped.
+// to the model's final state once per action, and passing on what the user
+// types. Panels become framed cards, edits line edits, labels labels, buttons
+// push buttons. Score and penalty boxes accept nothing but up to two digits,
+// whether typed, pasted or dropped.
 class BoardView : public QWidget, private BoardObserver {
     Q_OBJECT
 
@@ -32,6 +32,8 @@ public:
 
 signals:
     void buttonClicked(int control);
+    // The user changed the text of a score or penalty box.
+    void boxEdited(int control, const QString& text);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -1,8 +1,8 @@
 #include "windows/CompareForm.h"
 
+#include "document/MainBoard.h"
 #include "i18n/Language.h"
 #include "scoring/Comparison.h"
-#include "tournament/MainBoard.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -161,10 +161,10 @@ void TCompareForm::followBoard(MainBoard& main)
 
 void TCompareForm::boardChanged(const std::vector<ControlChange>& changes)
 {
-    // The board tells once per action; only a changed text can move a score.
-    if (std::any_of(changes.begin(), changes.end(), [](const ControlChange& change) {
-            return change.has(ControlProperty::Text);
-        }))
+    // The board tells each action once; the comparison follows its texts.
+    const bool texts = std::any_of(changes.begin(), changes.end(),
+                                   [](const ControlChange& change) { return change.has(ControlProperty::Text); });
+    if (texts)
         refreshFromBoard();
 }
 

@@ -1,17 +1,17 @@
 #include "windows/MainForm.h"
 
+#include "document/BoxTexts.h"
+#include "document/ExitPrompt.h"
+#include "document/MainBoard.h"
+#include "document/PredictionsFile.h"
 #include "platform/Trace.h"
 #include "report/ScheduleLines.h"
 #include "report/TextLookup.h"
-#include "storage/ExitPrompt.h"
-#include "storage/PredictionsFile.h"
+#include "scoring/Comparison.h"
+#include "scoring/RealResults.h"
 #include "storage/PredictionsLocation.h"
-#include "tournament/MainBoard.h"
 #include "venues/Celebration.h"
 #include "windows/AboutForm.h"
-#include "scoring/RealResults.h"
-#include "scoring/Comparison.h"
-#include "storage/BoxTexts.h"
 #include "windows/BoardView.h"
 #include "windows/CompareForm.h"
 #include "windows/DonationForm.h"
@@ -58,15 +58,20 @@ TMainForm::TMainForm(MainBoard& main, BrowserLauncher& browser, const std::strin
     setCentralWidget(scroller);
 
     connect(m_view, &BoardView::buttonClicked, this, &TMainForm::onButton);
+    connect(m_view, &BoardView::boxEdited, this,
+            [this](int box, const QString& text) { m_main.userEdit(box, text.toStdString()); });
     connectMenu();
     watchTeamLabels();
     m_main.setLanguageListener([this] { languageApplied(); });
+    m_main.history().setListener([this] { historyChanged(); });
+    historyChanged();
     m_view->widget(main.controls().groups[0].score[0][0])->setFocus();
 }
 
 TMainForm::~TMainForm()
 {
     m_main.setLanguageListener({});
+    m_main.history().setListener({});
 }
 
 void TMainForm::connectMenu()
@@ -75,6 +80,8 @@ void TMainForm::connectMenu()
         connect(m_menu->action(item), &QAction::triggered, this, slot);
     };
     on("Clear1", &TMainForm::ClearAllButtonClick);
+    on("Undo1", &TMainForm::Undo1Click);
+    on("Redo1", &TMainForm::Redo1Click);
     on("Save1", &TMainForm::SaveButtonClick);
     on("Report1", &TMainForm::Report1Click);
     on("Exit1", &TMainForm::OKButtonClick);
@@ -219,12 +226,28 @@ void TMainForm::SaveButtonClick()
 
 void TMainForm::ClearAllButtonClick()
 {
-    m_main.clearing().ClearAllButtonClick();
+    m_main.ClearAllButtonClick();
 }
 
 void TMainForm::GroupADelButtonClick(ControlId panel)
 {
-    m_main.clearing().GroupADelButtonClick(panel);
+    m_main.GroupADelButtonClick(panel);
+}
+
+void TMainForm::Undo1Click()
+{
+    m_main.Undo1Click();
+}
+
+void TMainForm::Redo1Click()
+{
+    m_main.Redo1Click();
+}
+
+void TMainForm::historyChanged()
+{
+    m_menu->action("Undo1")->setEnabled(m_main.history().canUndo());
+    m_menu->action("Redo1")->setEnabled(m_main.history().canRedo());
 }
 
 void TMainForm::Report1Click()

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "board/Board.h"
-#include "platform/StandardTranslations.h"
+#include "services/StandardTranslations.h"
 #include "venues/WebLinkLauncher.h"
 #include "windows/PredictionDialogs.h"
 #include "windows/ReportDialogs.h"
@@ -45,6 +45,8 @@ public slots:
     void ClearAllButtonClick();
     // The clear button of one panel (GroupPanelA .. GPFinal).
     void GroupADelButtonClick(tiplark::ControlId panel);
+    void Undo1Click();
+    void Redo1Click();
     void Report1Click();
     void Schedule1Click();
     void RankingCriteria1Click();
@@ -77,6 +79,8 @@ private:
     // Menu captions, window title and the toolkit's standard texts in the
     // language just applied.
     void languageApplied();
+    // Undo and Redo are enabled only when there is something to take back or do again.
+    void historyChanged();
     bool save();
     void connectMenu();
     void onButton(int control);

@@ -2,12 +2,13 @@
 
 #include "i18n/Language.h"
 #include "i18n/LanguageTables.h"
-#include "platform/AssetLocator.h"
+#include "services/AssetLocator.h"
 #include "tournament/TournamentData.h"
 #include "venues/VenueTable.h"
 #include "venues/WebLinkTable.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -40,6 +41,13 @@ MainMenu::MainMenu(QMenuBar* bar)
     addAction(file, "FillInRealResults1", "menu.fillInReal", englishText("menu.fillInReal"));
     file->addSeparator();
     addAction(file, "Exit1", "menu.exit", "&Exit");
+
+    QMenu* edit = addMenu(bar, nullptr, "Edit1", "menu.edit", "&Edit");
+    QAction* undo = addAction(edit, "Undo1", "menu.undo", "&Undo");
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QAction* redo = addAction(edit, "Redo1", "menu.redo", "&Redo");
+    // Both of the usual keys, whatever the desktop's own habit.
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
 
     QMenu* view = addMenu(bar, nullptr, "View1", "menu.view", "&View");
     addAction(view, "Schedule1", "menu.schedule", "&Game Schedule");

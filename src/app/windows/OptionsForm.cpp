@@ -1,7 +1,7 @@
 #include "windows/OptionsForm.h"
 
+#include "document/MainBoard.h"
 #include "i18n/TimeZoneTable.h"
-#include "tournament/MainBoard.h"
 
 #include <QCheckBox>
 #include <QAbstractItemView>
@@ -111,7 +111,7 @@ void TOptionsForm::showFromMenu(MainBoard& main, OptionsModel::SaveAll save, QWi
 {
     TOptionsForm form(main, std::move(save), parent);
     form.exec();
-    main.groupStage().SetFirstTimeGroups();
+    main.SetFirstTimeGroups();
 }
 
 void TOptionsForm::reject()

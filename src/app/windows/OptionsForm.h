@@ -1,6 +1,6 @@
 #pragma once
 
-#include "i18n/OptionsModel.h"
+#include "document/OptionsModel.h"
 
 #include <QDialog>
 

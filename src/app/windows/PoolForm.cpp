@@ -1,8 +1,8 @@
 #include "windows/PoolForm.h"
 
+#include "document/MainBoard.h"
 #include "i18n/Language.h"
 #include "storage/PoolSettings.h"
-#include "tournament/MainBoard.h"
 #include "windows/CompareForm.h"
 #include "windows/PointsBarDelegate.h"
 #include "windows/PredictionDialogs.h"

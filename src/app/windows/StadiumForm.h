@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/AssetLocator.h"
 #include "platform/Services.h"
+#include "services/AssetLocator.h"
 #include "venues/VenueBrowser.h"
 #include "venues/WebLinkLauncher.h"
 

@@ -1,7 +1,7 @@
 #include "windows/ThanksForm.h"
 
 #include "i18n/Language.h"
-#include "platform/QtMessageService.h"
+#include "services/QtMessageService.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

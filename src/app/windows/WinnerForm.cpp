@@ -1,6 +1,6 @@
 #include "windows/WinnerForm.h"
 
-#include "tournament/MainBoard.h"
+#include "document/MainBoard.h"
 #include "windows/ScreenCentre.h"
 
 #include <QAudioDevice>

@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <string>
 
 namespace tiplark {
 
 ControlId Board::add(std::string name, ControlKind kind, ControlId parent)
 {
+    if (parent != NoControl)
+        checked(parent);
     const auto id = static_cast<ControlId>(m_controls.size());
     if (!m_byName.emplace(name, id).second)
         throw std::logic_error("duplicate control name " + name);
@@ -33,6 +36,13 @@ ControlId Board::id(std::string_view name) const
     return found;
 }
 
+size_t Board::checked(ControlId id) const
+{
+    if (id < 0 || id >= size())
+        throw std::out_of_range("no control " + std::to_string(id));
+    return static_cast<size_t>(id);
+}
+
 ControlId Board::find(std::string_view name) const
 {
     const auto it = m_byName.find(name);
@@ -41,7 +51,7 @@ ControlId Board::find(std::string_view name) const
 
 void Board::setText(ControlId id, std::string_view text)
 {
-    Control& control = m_controls[id];
+    Control& control = m_controls[checked(id)];
     if (control.text == text)
         return;
     const Batch batch(*this);
@@ -78,7 +88,7 @@ void Board::raiseChange(ControlId id)
 
 void Board::setHint(ControlId id, std::string_view hint)
 {
-    if (m_controls[id].hint == hint)
+    if (m_controls[checked(id)].hint == hint)
         return;
     const Batch batch(*this);
     recordChange(id);
@@ -87,7 +97,7 @@ void Board::setHint(ControlId id, std::string_view hint)
 
 void Board::setVisible(ControlId id, bool visible)
 {
-    if (m_controls[id].visible == visible)
+    if (m_controls[checked(id)].visible == visible)
         return;
     const Batch batch(*this);
     recordChange(id);
@@ -96,7 +106,7 @@ void Board::setVisible(ControlId id, bool visible)
 
 void Board::setEnabled(ControlId id, bool enabled)
 {
-    if (m_controls[id].enabled == enabled)
+    if (m_controls[checked(id)].enabled == enabled)
         return;
     const Batch batch(*this);
     recordChange(id);
@@ -105,7 +115,7 @@ void Board::setEnabled(ControlId id, bool enabled)
 
 void Board::setBold(ControlId id, bool bold)
 {
-    if (m_controls[id].bold == bold)
+    if (m_controls[checked(id)].bold == bold)
         return;
     const Batch batch(*this);
     recordChange(id);
@@ -114,7 +124,7 @@ void Board::setBold(ControlId id, bool bold)
 
 void Board::setColour(ControlId id, TextColour colour)
 {
-    if (m_controls[id].colour == colour)
+    if (m_controls[checked(id)].colour == colour)
         return;
     const Batch batch(*this);
     recordChange(id);
@@ -123,7 +133,7 @@ void Board::setColour(ControlId id, TextColour colour)
 
 void Board::bindChange(ControlId id, ChangeHandler handler)
 {
-    m_handlers[id] = std::move(handler);
+    m_handlers[checked(id)] = std::move(handler);
 }
 
 void Board::addObserver(BoardObserver* observer)

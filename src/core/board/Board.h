@@ -98,9 +98,11 @@ public:
     ControlId find(std::string_view name) const;  // NoControl when unknown
     int size() const { return static_cast<int>(m_controls.size()); }
 
-    const Control& control(ControlId id) const { return m_controls[id]; }
+    // Throws std::out_of_range for an id the board did not give out, NoControl
+    // among them: a lookup that found nothing must not read a neighbour.
+    const Control& control(ControlId id) const { return m_controls[checked(id)]; }
     const Control& control(std::string_view name) const { return m_controls[id(name)]; }
-    const std::string& text(ControlId id) const { return m_controls[id].text; }
+    const std::string& text(ControlId id) const { return m_controls[checked(id)].text; }
     const std::string& text(std::string_view name) const { return m_controls[id(name)].text; }
 
     void setText(ControlId id, std::string_view text);
@@ -111,9 +113,9 @@ public:
     void setBold(ControlId id, bool bold);
     void setColour(ControlId id, TextColour colour);
     // Build-time properties; they raise nothing.
-    void setMaxLength(ControlId id, int length) { m_controls[id].maxLength = length; }
-    void setReadOnly(ControlId id, bool readOnly) { m_controls[id].readOnly = readOnly; }
-    void setTabStop(ControlId id, bool tabStop) { m_controls[id].tabStop = tabStop; }
+    void setMaxLength(ControlId id, int length) { m_controls[checked(id)].maxLength = length; }
+    void setReadOnly(ControlId id, bool readOnly) { m_controls[checked(id)].readOnly = readOnly; }
+    void setTabStop(ControlId id, bool tabStop) { m_controls[checked(id)].tabStop = tabStop; }
 
     void bindChange(ControlId id, ChangeHandler handler);
     void setErrorReporter(ErrorReporter reporter) { m_reportError = std::move(reporter); }
@@ -128,9 +130,10 @@ public:
 
     // Controls lying directly on the window, and those on one panel, in creation order.
     const std::vector<ControlId>& topLevel() const { return m_topLevel; }
-    const std::vector<ControlId>& children(ControlId panel) const { return m_children[panel]; }
+    const std::vector<ControlId>& children(ControlId panel) const { return m_children[checked(panel)]; }
 
 private:
+    size_t checked(ControlId id) const;
     // A control's observable state before the action first changed it.
     struct Before {
         ControlId id;

@@ -3,6 +3,7 @@
 #include "i18n/KickoffTable.h"
 #include "platform/DateTime.h"
 #include "tournament/TournamentData.h"
+#include "tournament/TournamentTexts.h"
 
 #include <array>
 #include <optional>
@@ -17,20 +18,20 @@ struct Preferences;
 // kick-off texts in the user's time, and the names of the language in force
 // before the last change, which the board's labels still carry until they
 // are translated. Starts in English.
-class Language {
+class Language final : public TournamentTexts {
 public:
     Language();
 
     // LanguageText: the current-language text of a key; empty for an unknown key.
-    const std::string& text(std::string_view key) const;
+    const std::string& text(std::string_view key) const override;
     // The text of a key in any language, for windows showing a language not yet applied.
     static const std::string& text(int languageIndex, std::string_view key);
     // 0 English, 1 Spanish, 2 French.
     int index() const { return m_index; }
     // TeamNames, indexed 1..32; 0 is the empty "team.none".
-    const std::string& teamName(int team) const;
-    const std::string& previousTeamName(int team) const;
-    const std::string& favoriteName() const { return m_favoriteName; }
+    const std::string& teamName(int team) const override;
+    const std::string& previousTeamName(int team) const override;
+    const std::string& favoriteName() const override { return m_favoriteName; }
     // Formatted kick-off of match slot 1..64 in the user's time.
     const std::string& kickoffText(int slot) const;
     // The main window's caption: "Tiplark - Germany", "Tiplark - Alemania" ...

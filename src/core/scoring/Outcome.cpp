@@ -1,10 +1,10 @@
 #include "scoring/Outcome.h"
 
+#include "document/MainBoard.h"
 #include "i18n/LanguageTables.h"
 #include "i18n/TeamNameTables.h"
 #include "scoring/QuietBoard.h"
 #include "scoring/RealResults.h"
-#include "tournament/MainBoard.h"
 
 namespace tiplark {
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "document/MainBoard.h"
 #include "platform/DateTime.h"
 #include "platform/Services.h"
-#include "tournament/MainBoard.h"
 
 namespace tiplark {
 

@@ -1,7 +1,8 @@
 #include "scoring/RealResults.h"
 
+#include "document/MainBoard.h"
+#include "document/UndoHistory.h"
 #include "storage/PredictionKeys.h"
-#include "tournament/MainBoard.h"
 
 
 namespace tiplark {
@@ -64,6 +65,7 @@ BoxTexts realResultBoxes(const BoardControls& controls)
 
 void FillInRealResults(MainBoard& main)
 {
+    const UserStep step(main.history());
     setBoxes(main.board(), realResultBoxes(main.controls()));
 }
 

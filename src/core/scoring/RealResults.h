@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/BoxTexts.h"
+#include "document/BoxTexts.h"
 #include "tournament/BoardControls.h"
 
 #include <optional>

@@ -1,16 +1,16 @@
 #include "tournament/Clearing.h"
 
-#include "i18n/Language.h"
 #include "platform/Services.h"
+#include "tournament/TournamentTexts.h"
 
 #include <stdexcept>
 
 namespace tiplark {
 
-Clearing::Clearing(Board& board, const BoardControls& controls, const Language& language, MessageService& messages,
+Clearing::Clearing(Board& board, const BoardControls& controls, const TournamentTexts& texts, MessageService& messages,
                    CursorService& cursor)
     : m_board(board)
-    , m_language(language)
+    , m_texts(texts)
     , m_messages(messages)
     , m_cursor(cursor)
 {
@@ -40,7 +40,7 @@ void Clearing::GroupADelButtonClick(ControlId panel)
 
 void Clearing::ClearAllButtonClick()
 {
-    if (m_messages.askYesNo(m_language.text("msg.clearAllConfirm")) != DialogResult::Yes)
+    if (m_messages.askYesNo(m_texts.text("msg.clearAllConfirm")) != DialogResult::Yes)
         return;
     m_cursor.setBusy(true);
     {

@@ -8,8 +8,8 @@
 namespace tiplark {
 
 class CursorService;
-class Language;
 class MessageService;
+class TournamentTexts;
 
 // The clear buttons of the thirteen panels and Clear All. Clearing only
 // empties score boxes; tables, bracket, penalties and champion follow from
@@ -17,7 +17,7 @@ class MessageService;
 // by hand.
 class Clearing {
 public:
-    Clearing(Board& board, const BoardControls& controls, const Language& language, MessageService& messages,
+    Clearing(Board& board, const BoardControls& controls, const TournamentTexts& texts, MessageService& messages,
              CursorService& cursor);
 
     // Click of every clear button, GroupADelButton .. FinalDelButton: empties
@@ -37,7 +37,7 @@ private:
     void clear(const PanelBoxes& panel);
 
     Board& m_board;
-    const Language& m_language;
+    const TournamentTexts& m_texts;
     MessageService& m_messages;
     CursorService& m_cursor;
     std::vector<PanelBoxes> m_panels;  // in the order Clear All runs them

@@ -1,8 +1,7 @@
 #include "tournament/GroupStage.h"
 
-#include "i18n/Language.h"
-#include "i18n/Preferences.h"
 #include "tournament/Highlighter.h"
+#include "tournament/TournamentTexts.h"
 
 #include <charconv>
 #include <string_view>
@@ -28,12 +27,10 @@ private:
 
 }  // namespace
 
-GroupStage::GroupStage(Board& board, const BoardControls& controls, const Language& language, Preferences& preferences,
-                       Highlighter& highlighter)
+GroupStage::GroupStage(Board& board, const BoardControls& controls, const TournamentTexts& texts, Highlighter& highlighter)
     : m_board(board)
     , m_controls(controls)
-    , m_language(language)
-    , m_preferences(preferences)
+    , m_texts(texts)
     , m_highlighter(highlighter)
 {
     for (int group = 0; group < GroupCount; ++group) {
@@ -49,7 +46,7 @@ void GroupStage::GroupChange(int group)
     const auto g = static_cast<size_t>(group);
     GroupTable& table = m_tables[g];
     const GroupControls& controls = m_controls.groups[g];
-    InitializeGroupStandings(table, groups()[g], m_language);
+    InitializeGroupStandings(table, groups()[g], m_texts);
     for (int m = 0; m < MatchesPerGroup; ++m) {
         const auto& score = controls.score[static_cast<size_t>(m)];
         const auto& label = controls.label[static_cast<size_t>(m)];
@@ -124,9 +121,6 @@ void GroupStage::emptyScores(const MatchControls& match)
 
 void GroupStage::SetFirstTimeGroups()
 {
-    if (!m_preferences.teamNamesPending)
-        return;
-    m_preferences.teamNamesPending = false;
     const Board::Batch action(m_board);
     for (const GroupControls& group : m_controls.groups) {
         for (const ControlId name : group.name)
@@ -146,8 +140,8 @@ void GroupStage::PopulateGroupTeamName(ControlId label)
 {
     const std::string& text = m_board.text(label);
     for (int team = 1; team <= TeamCount; ++team) {
-        if (text == m_language.previousTeamName(team)) {
-            m_board.setText(label, m_language.teamName(team));
+        if (text == m_texts.previousTeamName(team)) {
+            m_board.setText(label, m_texts.teamName(team));
             return;
         }
     }

@@ -9,8 +9,7 @@
 namespace tiplark {
 
 class Highlighter;
-class Language;
-struct Preferences;
+class TournamentTexts;
 
 // The group stage: recomputes a group's table from its twelve score boxes on
 // every change, writes winner and runner-up into the round of 16 and empties
@@ -18,8 +17,7 @@ struct Preferences;
 // to the score boxes when constructed.
 class GroupStage {
 public:
-    GroupStage(Board& board, const BoardControls& controls, const Language& language, Preferences& preferences,
-               Highlighter& highlighter);
+    GroupStage(Board& board, const BoardControls& controls, const TournamentTexts& texts, Highlighter& highlighter);
 
     // GroupAChange .. GroupHChange; group 0..7. A score that is not a number
     // ends the recomputation with ActionAborted, leaving the board as it was
@@ -28,11 +26,11 @@ public:
     // CalculateGroupA .. CalculateGroupH: ranks the group's table (final or
     // interim pass), writes it into the table panel, refreshes the highlighting.
     void CalculateGroup(int group, bool final);
-    // Translates the table and knockout team labels once after a language
-    // change or a load, when the preferences say names are pending.
+    // Translates the table and knockout team labels from the previous
+    // language's names into the current ones (the group-match labels are
+    // written by the language switch itself).
     void SetFirstTimeGroups();
     void PopulateGroupTeamName(ControlId label);
-    void CalculateAll() {}
 
     const GroupTable& table(int group) const { return m_tables[static_cast<size_t>(group)]; }
 
@@ -43,8 +41,7 @@ private:
 
     Board& m_board;
     const BoardControls& m_controls;
-    const Language& m_language;
-    Preferences& m_preferences;
+    const TournamentTexts& m_texts;
     Highlighter& m_highlighter;
     std::array<GroupTable, GroupCount> m_tables{};
 };

@@ -1,8 +1,8 @@
 #include "tournament/GroupStandings.h"
 
-#include "i18n/Language.h"
 #include "platform/ScoreText.h"
 #include "tournament/TournamentData.h"
+#include "tournament/TournamentTexts.h"
 
 #include <optional>
 #include <tuple>
@@ -94,11 +94,11 @@ void resolveTieGroup(GroupTable& table, int32_t points)
 
 }  // namespace
 
-void InitializeGroupStandings(GroupTable& table, const GroupInfo& group, const Language& language)
+void InitializeGroupStandings(GroupTable& table, const GroupInfo& group, const TournamentTexts& texts)
 {
     for (size_t row = 0; row < table.size(); ++row) {
         GroupStandingsRecord& line = table[row];
-        line.teamName.assign(language.teamName(group.resetOrder[row]));
+        line.teamName.assign(texts.teamName(group.resetOrder[row]));
         line.points = line.played = line.won = line.tied = line.lost = 0;
         line.goalsFor = line.goalsAgainst = line.goalDifference = 0;
         line.levelOnPoints = false;

@@ -8,7 +8,7 @@
 
 namespace tiplark {
 
-class Language;
+class TournamentTexts;
 struct GroupInfo;
 
 struct OpponentSlot {
@@ -43,7 +43,7 @@ using GroupTable = std::array<GroupStandingsRecord, 4>;
 
 // Puts the group's teams in reset order, named in the current language, and
 // clears every counter, flag and opponent slot. Reuses the lines' storage.
-void InitializeGroupStandings(GroupTable& table, const GroupInfo& group, const Language& language);
+void InitializeGroupStandings(GroupTable& table, const GroupInfo& group, const TournamentTexts& texts);
 
 // Books one complete match, found by the two team names as the match labels
 // show them; the order of the lines is left alone. A name that matches no

@@ -7,15 +7,18 @@
 
 namespace tiplark {
 
+class TournamentTexts;
+
 // Colours the board's team names: the favourite blue wherever it stands, and
 // while a mouse button is held on a team label, every place of that team red.
 // Only edit boxes and labels lying on the board's panels are concerned;
 // Champion and the buttons keep their own colours.
 class Highlighter {
 public:
-    // favoriteName is read at every refresh; it belongs to the language.
-    // The board must outlive the highlighter.
-    Highlighter(Board& board, const std::string& favoriteName);
+    // The favourite's name is asked of texts at every refresh, so texts must
+    // outlive the highlighter; a temporary is refused.
+    Highlighter(Board& board, const TournamentTexts& texts);
+    Highlighter(Board& board, const TournamentTexts&& texts) = delete;
     Highlighter(const Highlighter&) = delete;
     Highlighter& operator=(const Highlighter&) = delete;
 
@@ -30,7 +33,7 @@ private:
     void refresh();
 
     Board& m_board;
-    const std::string& m_favoriteName;
+    const TournamentTexts& m_texts;
     std::vector<ControlId> m_concerned;  // panel children that are edits or labels, in window order
     bool m_refreshDue = false;
 };

@@ -63,8 +63,10 @@ void Knockout::GroupStageChange(ControlId sender)
 void Knockout::evaluate(const BracketMatch& match)
 {
     CheckKnockoutMatch(match);
-    if (match.thirdSide >= 0)
-        setThirdPlace(match.thirdSide);
+    if (match.thirdSide == 0)
+        SetFirstThirdPlace();
+    else if (match.thirdSide == 1)
+        SetSecondThirdPlace();
 }
 
 void Knockout::CheckKnockoutMatch(const BracketMatch& match)

@@ -1,4 +1,4 @@
-#include "platform/StandardTranslations.h"
+#include "services/StandardTranslations.h"
 
 #include "i18n/LanguageTables.h"
 

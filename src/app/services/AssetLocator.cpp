@@ -1,4 +1,4 @@
-#include "platform/AssetLocator.h"
+#include "services/AssetLocator.h"
 
 #include "platform/JpegImage.h"
 

@@ -1,4 +1,4 @@
-#include "platform/ProgramFolder.h"
+#include "services/ProgramFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>

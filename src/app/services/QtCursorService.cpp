@@ -1,4 +1,4 @@
-#include "platform/QtCursorService.h"
+#include "services/QtCursorService.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "i18n/LanguageSwitch.h"
+#include "document/LanguageSwitch.h"
 
 #include "i18n/KickoffTable.h"
 #include "i18n/Language.h"

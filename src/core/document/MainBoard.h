@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/Board.h"
+#include "document/UndoHistory.h"
 #include "i18n/Language.h"
 #include "i18n/Preferences.h"
 #include "platform/DateTime.h"
@@ -13,6 +14,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace tiplark {
 
@@ -23,9 +25,11 @@ struct Services {
     const DateTimeFormat& dates;
 };
 
-// The main window's logic without the window: the board of named controls,
-// the preferences and language, and the rules bound to the board's change
-// events. A window mirrors board() and forwards the user's edits into it.
+// The open prediction, the main window's logic without the window: the board
+// of named controls, the preferences and language, the rules bound to the
+// board's change events, and the history of the user's changes. A window
+// mirrors board() and forwards the user's edits and commands here, so that
+// each becomes one step of the history.
 class MainBoard {
 public:
     explicit MainBoard(Services services);
@@ -44,6 +48,16 @@ public:
     Knockout& knockout() { return m_knockout; }
     Clearing& clearing() { return m_clearing; }
     Services& services() { return m_services; }
+    UndoHistory& history() { return m_history; }
+
+    // What the user typed into a score or penalty box; keystrokes in one box
+    // one after the other are one step.
+    void userEdit(ControlId box, std::string_view text);
+    // The clear button of one panel (GroupPanelA .. GPFinal), and Clear All.
+    void GroupADelButtonClick(ControlId panel);
+    void ClearAllButtonClick();
+    void Undo1Click() { m_history.undo(); }
+    void Redo1Click() { m_history.redo(); }
 
     // Writes the current language's texts, team names, headings and match
     // hints into the board, refreshes the highlighting, then tells the
@@ -52,6 +66,9 @@ public:
     // The main window's caption in the current language.
     std::string caption() const { return m_language.mainCaption(); }
     void setLanguageListener(std::function<void()> listener) { m_languageListener = std::move(listener); }
+    // Translates the team names of tables and bracket once after a change of
+    // language or a load, when the preferences say names are pending.
+    void SetFirstTimeGroups();
 
 private:
     Services m_services;
@@ -63,6 +80,7 @@ private:
     GroupStage m_groupStage;
     Knockout m_knockout;
     Clearing m_clearing;
+    UndoHistory m_history;
     std::function<void()> m_languageListener;
 };
 

@@ -1,12 +1,12 @@
-#include "storage/PredictionsFile.h"
+#include "document/PredictionsFile.h"
 
+#include "document/BoxTexts.h"
+#include "document/MainBoard.h"
 #include "i18n/Language.h"
 #include "storage/AtomicFile.h"
-#include "storage/BoxTexts.h"
 #include "storage/PredictionKeys.h"
 #include "storage/SettingValues.h"
 #include "storage/SettingsFile.h"
-#include "tournament/MainBoard.h"
 
 #include <stdexcept>
 
@@ -122,7 +122,7 @@ void loadBoard(MainBoard& main, const std::vector<PredictionKey>& keys, const Se
 
     main.ApplyLanguage();
     main.preferences().teamNamesPending = true;
-    main.groupStage().SetFirstTimeGroups();
+    main.SetFirstTimeGroups();
 }
 
 std::vector<SectionValues> sectionValues(const std::vector<PredictionKey>& keys, const MainBoard& main)
@@ -216,8 +216,10 @@ void startUpFrom(MainBoard& main, const SettingsFile& file, const std::function<
     if (readFile(main, predictionKeys(main.controls()), file)) {
         showFirstRunOptions();
         main.preferences().teamNamesPending = true;
-        main.groupStage().SetFirstTimeGroups();
+        main.SetFirstTimeGroups();
     }
+    // A load is nothing to undo.
+    main.history().clear();
 }
 
 }  // namespace
@@ -241,6 +243,7 @@ PredictionsLoad LoadPredictions(MainBoard& main, const std::string& path)
     if (const PredictionsLoad state = openSaved(file, keys, path); state != PredictionsLoad::Loaded)
         return state;
     readFile(main, keys, file);
+    main.history().clear();
     return PredictionsLoad::Loaded;
 }
 
@@ -250,6 +253,7 @@ PredictionsLoad ImportPrediction(MainBoard& main, const std::string& path)
     SettingsFile file;
     if (const PredictionsLoad state = openSaved(file, keys, path); state != PredictionsLoad::Loaded)
         return state;
+    const UserStep step(main.history());
     setBoxes(main.board(), fileBoxTexts(keys, file));
     return PredictionsLoad::Loaded;
 }

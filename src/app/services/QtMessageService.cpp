@@ -1,4 +1,4 @@
-#include "platform/QtMessageService.h"
+#include "services/QtMessageService.h"
 
 #include <QApplication>
 #include <QCursor>

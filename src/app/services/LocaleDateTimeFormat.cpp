@@ -1,4 +1,4 @@
-#include "platform/LocaleDateTimeFormat.h"
+#include "services/LocaleDateTimeFormat.h"
 
 #include <QDate>
 #include <QTime>

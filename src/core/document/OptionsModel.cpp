@@ -1,10 +1,10 @@
-#include "i18n/OptionsModel.h"
+#include "document/OptionsModel.h"
 
+#include "document/MainBoard.h"
 #include "i18n/Language.h"
 #include "i18n/LanguageTables.h"
 #include "i18n/Preferences.h"
 #include "i18n/TimeZoneTable.h"
-#include "tournament/MainBoard.h"
 
 namespace tiplark {
 namespace {

@@ -1,7 +1,7 @@
-#include "storage/BoxTexts.h"
+#include "document/BoxTexts.h"
 
+#include "document/MainBoard.h"
 #include "storage/SettingValues.h"
-#include "tournament/MainBoard.h"
 
 namespace tiplark {
 

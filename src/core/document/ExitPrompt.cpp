@@ -1,8 +1,8 @@
-#include "storage/ExitPrompt.h"
+#include "document/ExitPrompt.h"
 
+#include "document/MainBoard.h"
+#include "document/PredictionsFile.h"
 #include "platform/Trace.h"
-#include "storage/PredictionsFile.h"
-#include "tournament/MainBoard.h"
 
 namespace tiplark {
 

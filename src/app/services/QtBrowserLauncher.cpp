@@ -1,4 +1,4 @@
-#include "platform/QtBrowserLauncher.h"
+#include "services/QtBrowserLauncher.h"
 
 #include <QDesktopServices>
 #include <QString>
