@@ -93,13 +93,13 @@ void BoardLayout::placeStandings(const GroupControls& group, int index)
     place(group.standingsHeading, {Margin, 2, 96, 17}, HeadingFont);
     emphasise(group.standingsHeading);
 
-    constexpr qreal cellsLeft = 104;
+    constexpr qreal cellsLeft = 108;
     constexpr qreal rowTop = 21;
     constexpr qreal rowPitch = 18.5;
     // Each column as wide as its widest value: points and matches one
     // digit, goals three (99 a match), the difference four ("+297"); the
     // matches column also holds the two letters of the German "Sp".
-    constexpr qreal columnWidths[StandingsColumnCount] = {18, 14, 12, 12, 12, 26, 26, 36};
+    constexpr qreal columnWidths[StandingsColumnCount] = {18, 14, 12, 12, 12, 26, 26, 32};
     qreal columnLeft = cellsLeft;
     for (int c = 0; c < StandingsColumnCount; ++c) {
         place(group.columnHeading[c], {columnLeft, 2, columnWidths[c], 17}, SmallFont);
