@@ -1,5 +1,6 @@
 // The rules alone, without a window: typing, loading, clearing, report and schedule.
 #include "BenchSupport.h"
+#include "RoundTrip.h"
 #include "report/ReportLines.h"
 #include "report/ScheduleLines.h"
 #include "tournament/TournamentData.h"
@@ -83,6 +84,19 @@ void ScheduleLinesComplete(benchmark::State& state)
             BuildScheduleLines(preferences.zoneShift, preferences.daylightShift, texts, h->dates));
 }
 BENCHMARK(ScheduleLinesComplete);
+
+// What the predictions-file fuzzer does with each input, here a complete
+// file: load it, save it in memory and load that into a second board, both
+// boards put back to their built state first.
+void RoundTripComplete(benchmark::State& state)
+{
+    const CompleteFile file;
+    const std::string bytes = testing::readBytes(file.path());
+    testing::RepeatedRoundTrip roundTrip;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(roundTrip.difference(bytes));
+}
+BENCHMARK(RoundTripComplete)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace tiplark

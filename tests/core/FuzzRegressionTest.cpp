@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -53,6 +54,30 @@ TEST(FuzzRegressions, MemoryAndDiskAgree)
         const std::string inMemory = predictionsFileText(fromMemory.main, bytes);
         ASSERT_TRUE(SaveAll(fromDisk.main, path)) << entry.path();
         EXPECT_EQ(readBytes(path), inMemory) << entry.path();
+    }
+}
+
+// The fuzzer runs every input through the same two boards, put back to
+// their built state in between: each input, following another, must load
+// into the board a fresh one would be.
+TEST(FuzzRegressions, PutBackBoardsLoadLikeFreshOnes)
+{
+    std::vector<std::string> inputs;
+    for (const char* folder : {TIPLARK_FUZZ_CORPUS, TIPLARK_TEST_DATA "/fuzz-regressions"}) {
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            if (!isPicture(entry.path()))
+                inputs.push_back(readBytes(entry.path().string()));
+        }
+    }
+    testing::RepeatedRoundTrip repeated;
+    for (int pass = 0; pass < 2; ++pass) {
+        for (const std::string& bytes : inputs) {
+            EXPECT_EQ(repeated.difference(bytes), "") << bytes.substr(0, 80);
+            testing::BoardHarness fresh;
+            testing::startUp(fresh.main, bytes);
+            EXPECT_EQ(testing::boardDifference(fresh.main, repeated.loaded()), "") << bytes.substr(0, 80);
+        }
+        std::reverse(inputs.begin(), inputs.end());
     }
 }
 

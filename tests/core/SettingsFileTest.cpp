@@ -34,6 +34,11 @@ TEST(SettingsFileReading, EachLineStandsAlone)
         {"[S]\n; a=1\n# b=2\n", "S", "a", std::nullopt},
         {"\xEF\xBB\xBF[S]\na=1\n", "S", "a", "1"},
         {"top=1\n[S]\n", "", "top", "1"},
+        // Names beyond ASCII sort among plain ones; each is still found.
+        {"[S]\n\xC3\x89t\xC3\xA9=1\nZ=2\nb=3\n\xFF=4\n", "s", "\xC3\x89t\xC3\xA9", "1"},
+        {"[S]\n\xC3\x89t\xC3\xA9=1\nZ=2\nb=3\n\xFF=4\n", "S", "z", "2"},
+        {"[S]\n\xC3\x89t\xC3\xA9=1\nZ=2\nb=3\n\xFF=4\n", "S", "\xFF", "4"},
+        {"[\xC3\x9C]\nk=1\n[u]\nk=2\n", "\xC3\x9C", "K", "1"},
     };
     for (const Case& c : cases) {
         const SettingsFile file(c.text);

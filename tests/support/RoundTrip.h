@@ -9,7 +9,7 @@
 namespace tiplark::testing {
 
 // Describes the first difference between two boards (every control's text,
-// visibility, enabled state, boldness and colour) and their preferences, or
+// hint, visibility, enabled state, boldness and colour) and their preferences, or
 // returns "" when they agree. Real preferences are compared as the file
 // writes them, since the file holds fifteen significant digits; "FirstTime"
 // is left out because saving always writes it as no.
@@ -24,6 +24,8 @@ inline std::string boardDifference(const MainBoard& first, const MainBoard& seco
         const Control& y = b.control(id);
         if (x.text != y.text)
             return x.name + " text '" + x.text + "' became '" + y.text + "'";
+        if (x.hint != y.hint)
+            return x.name + " hint '" + x.hint + "' became '" + y.hint + "'";
         if (x.visible != y.visible || x.enabled != y.enabled || x.bold != y.bold || x.colour != y.colour)
             return x.name + " visible/enabled/bold/colour changed";
     }
@@ -44,19 +46,56 @@ inline void startUp(MainBoard& main, const std::string& bytes)
     main.ApplyLanguage();
 }
 
-// Loads `bytes` as a predictions file into a fresh board, saves that board
-// over them as SaveAll would, loads the saved text into a second fresh board
-// and returns boardDifference of the two. Nothing touches the disk.
-inline std::string roundTripDifference(const std::string& bytes)
+// Loads `bytes` as a predictions file into `loaded`, saves that board over
+// them as SaveAll would, loads the saved text into `reloaded` and returns
+// boardDifference of the two. Nothing touches the disk.
+inline std::string roundTripDifference(BoardHarness& loaded, BoardHarness& reloaded, const std::string& bytes)
 {
-    BoardHarness loaded;
     startUp(loaded.main, bytes);
     const std::string saved = predictionsFileText(loaded.main, bytes);
-    BoardHarness reloaded;
     startUp(reloaded.main, saved);
     if (!loaded.messages.errors.empty() || !reloaded.messages.errors.empty())
         return "loading showed an error";
     return boardDifference(loaded.main, reloaded.main);
 }
+
+// The round trip through two boards built for it alone.
+inline std::string roundTripDifference(const std::string& bytes)
+{
+    BoardHarness loaded;
+    BoardHarness reloaded;
+    return roundTripDifference(loaded, reloaded, bytes);
+}
+
+// The round trip through two boards built once and put back to their built
+// state before every input: a fuzzer would otherwise spend most of its time
+// building boards.
+class RepeatedRoundTrip {
+public:
+    std::string difference(const std::string& bytes)
+    {
+        putBack(m_loaded);
+        putBack(m_reloaded);
+        return roundTripDifference(m_loaded, m_reloaded, bytes);
+    }
+    const MainBoard& loaded() const { return m_loaded.main; }
+
+private:
+    // Everything a load may change; the group tables are left, since every
+    // group change rebuilds its table before anything reads it.
+    void putBack(BoardHarness& harness) const
+    {
+        harness.board().restore(m_built);
+        harness.main.preferences() = Preferences();
+        harness.main.language() = Language();
+        harness.main.history().clear();
+        harness.messages.errors.clear();
+        harness.messages.information.clear();
+    }
+
+    BoardHarness m_loaded;
+    BoardHarness m_reloaded;
+    const std::vector<Control> m_built = m_loaded.board().states();
+};
 
 }  // namespace tiplark::testing

@@ -131,6 +131,25 @@ void Board::setColour(ControlId id, TextColour colour)
     m_controls[id].colour = colour;
 }
 
+void Board::restore(const std::vector<Control>& states)
+{
+    if (!m_observers.empty() || inBatch())
+        throw std::logic_error("a board is put back only while nobody observes it");
+    if (states.size() != m_controls.size())
+        throw std::logic_error("states of another board");
+    // Only what the setters change; names and build-time properties stay.
+    for (size_t id = 0; id < states.size(); ++id) {
+        const Control& state = states[id];
+        Control& control = m_controls[id];
+        control.text = state.text;
+        control.hint = state.hint;
+        control.visible = state.visible;
+        control.enabled = state.enabled;
+        control.bold = state.bold;
+        control.colour = state.colour;
+    }
+}
+
 void Board::bindChange(ControlId id, ChangeHandler handler)
 {
     m_handlers[checked(id)] = std::move(handler);

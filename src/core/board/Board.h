@@ -117,6 +117,14 @@ public:
     void setReadOnly(ControlId id, bool readOnly) { m_controls[checked(id)].readOnly = readOnly; }
     void setTabStop(ControlId id, bool tabStop) { m_controls[checked(id)].tabStop = tabStop; }
 
+    // Every control as it stands, and putting such a copy back: a tool that
+    // runs many predictions through one board starts each from the board's
+    // built state instead of building it anew. Putting back raises nothing,
+    // so it is refused while someone observes or an action is under way, and
+    // for a copy of a board with another number of controls.
+    const std::vector<Control>& states() const { return m_controls; }
+    void restore(const std::vector<Control>& states);
+
     void bindChange(ControlId id, ChangeHandler handler);
     void setErrorReporter(ErrorReporter reporter) { m_reportError = std::move(reporter); }
     void addObserver(BoardObserver* observer);

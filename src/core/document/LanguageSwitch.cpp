@@ -19,12 +19,15 @@ constexpr std::array<const char*, StandingsColumnCount> ColumnKeys = {
 // "1/8 Finals" .. "1/2 Finals"; third place and final have their own words.
 constexpr std::array<const char*, 3> FractionRounds = {"1/8 ", "1/4 ", "1/2 "};
 
-void writeMatchHints(Board& board, const Language& language)
+void writeMatchHints(Board& board, const BoardControls& controls, const Language& language)
 {
+    std::string hint;
     for (int slot = 1; slot <= MatchSlotCount; ++slot) {
-        const std::string hint = language.text(kickoffCityKey(slot)) + "\r" + language.kickoffText(slot);
-        for (const std::string& label : kickoffLabelNames(slot))
-            board.setHint(board.id(label), hint);
+        hint.assign(language.text(kickoffCityKey(slot)));
+        hint += '\r';
+        hint += language.kickoffText(slot);
+        for (const ControlId label : controls.matchLabels(slot))
+            board.setHint(label, hint);
     }
 }
 
@@ -76,7 +79,7 @@ void applyLanguageToBoard(Board& board, const BoardControls& controls, Preferenc
 {
     preferences.languageIndex = language.select(preferences.languageIndex);
     language.rebuildKickoffTexts(preferences, dates);
-    writeMatchHints(board, language);
+    writeMatchHints(board, controls, language);
     writeGroups(board, controls, language);
     writeRounds(board, controls, language);
     language.setFavorite(preferences.favoriteIndex);

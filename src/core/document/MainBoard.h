@@ -6,6 +6,7 @@
 #include "i18n/Preferences.h"
 #include "platform/DateTime.h"
 #include "platform/Services.h"
+#include "storage/PredictionKeys.h"
 #include "tournament/BoardControls.h"
 #include "tournament/Clearing.h"
 #include "tournament/GroupStage.h"
@@ -15,6 +16,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tiplark {
 
@@ -39,6 +41,8 @@ public:
     Board& board() { return m_board; }
     const Board& board() const { return m_board; }
     const BoardControls& controls() const { return m_controls; }
+    // The keys of the predictions file, resolved to this board's controls.
+    const std::vector<PredictionKey>& keys() const { return m_keys; }
     Preferences& preferences() { return m_preferences; }
     const Preferences& preferences() const { return m_preferences; }
     Language& language() { return m_language; }
@@ -74,6 +78,7 @@ private:
     Services m_services;
     Board m_board;
     BoardControls m_controls;
+    std::vector<PredictionKey> m_keys;
     Preferences m_preferences;
     Language m_language;
     Highlighter m_highlighter;

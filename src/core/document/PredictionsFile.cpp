@@ -182,7 +182,7 @@ PredictionsLoad openSaved(SettingsFile& file, const std::vector<PredictionKey>& 
 
 std::string predictionsFileText(const MainBoard& main, const std::string& previous)
 {
-    return SettingsFile(previous).rewritten(sectionValues(predictionKeys(main.controls()), main));
+    return SettingsFile(previous).rewritten(sectionValues(main.keys(), main));
 }
 
 bool SaveAll(MainBoard& main, const std::string& path)
@@ -200,7 +200,7 @@ bool SaveAll(MainBoard& main, const std::string& path)
             return false;
         preferences.unloadedData = false;
     }
-    const std::vector<PredictionKey> keys = predictionKeys(main.controls());
+    const std::vector<PredictionKey>& keys = main.keys();
     if (!replaceFileAtomically(path, previous.rewritten(sectionValues(keys, main)))) {
         main.services().messages.showError("Unable to write to " + path);
         return false;
@@ -213,7 +213,7 @@ namespace {
 
 void startUpFrom(MainBoard& main, const SettingsFile& file, const std::function<void()>& showFirstRunOptions)
 {
-    if (readFile(main, predictionKeys(main.controls()), file)) {
+    if (readFile(main, main.keys(), file)) {
         showFirstRunOptions();
         main.preferences().teamNamesPending = true;
         main.SetFirstTimeGroups();
@@ -238,7 +238,7 @@ void ReadAllText(MainBoard& main, std::string_view text, const std::function<voi
 
 PredictionsLoad LoadPredictions(MainBoard& main, const std::string& path)
 {
-    const std::vector<PredictionKey> keys = predictionKeys(main.controls());
+    const std::vector<PredictionKey>& keys = main.keys();
     SettingsFile file;
     if (const PredictionsLoad state = openSaved(file, keys, path); state != PredictionsLoad::Loaded)
         return state;
@@ -249,7 +249,7 @@ PredictionsLoad LoadPredictions(MainBoard& main, const std::string& path)
 
 PredictionsLoad ImportPrediction(MainBoard& main, const std::string& path)
 {
-    const std::vector<PredictionKey> keys = predictionKeys(main.controls());
+    const std::vector<PredictionKey>& keys = main.keys();
     SettingsFile file;
     if (const PredictionsLoad state = openSaved(file, keys, path); state != PredictionsLoad::Loaded)
         return state;

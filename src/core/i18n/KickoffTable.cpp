@@ -98,9 +98,16 @@ DateTimeValue germanKickoff(int slot)
     return encodeDateTime(Year, row.month, row.day, row.hour, 0);
 }
 
-std::string kickoffCityKey(int slot)
+const std::string& kickoffCityKey(int slot)
 {
-    return std::string("city.") + kickoffRow(slot).city;
+    static const std::array<std::string, MatchSlotCount> keys = [] {
+        std::array<std::string, MatchSlotCount> result;
+        for (int s = 1; s <= MatchSlotCount; ++s)
+            result[static_cast<size_t>(s - 1)] = std::string("city.") + kickoffRow(s).city;
+        return result;
+    }();
+    checkSlot(slot);
+    return keys[static_cast<size_t>(slot - 1)];
 }
 
 std::array<std::string, 2> kickoffLabelNames(int slot)

@@ -24,7 +24,7 @@ struct KickoffRow {
 const KickoffRow& kickoffRow(int slot);
 DateTimeValue germanKickoff(int slot);
 // "city.Munich" and so on: the key of the host city's text.
-std::string kickoffCityKey(int slot);
+const std::string& kickoffCityKey(int slot);
 // The two team labels of the match: "GA11Lbl", "GA12Lbl" .. "Final11Lbl", "Final12Lbl".
 std::array<std::string, 2> kickoffLabelNames(int slot);
 

@@ -62,6 +62,10 @@ void Language::setFavorite(int favoriteIndex)
 
 void Language::rebuildKickoffTexts(const Preferences& preferences, const DateTimeFormat& format)
 {
+    const KickoffBasis basis{&format, preferences.zoneShift, preferences.daylightShift};
+    if (basis == m_kickoffBasis)
+        return;
+    m_kickoffBasis = basis;
     for (int slot = 1; slot <= MatchSlotCount; ++slot)
         m_kickoffTexts[static_cast<size_t>(slot - 1)] = formatKickoff(shownKickoff(germanKickoff(slot), preferences), format);
 }

@@ -56,6 +56,15 @@ private:
     std::array<std::string, TeamCount + 1> m_previousTeamNames;
     std::string m_favoriteName;
     std::array<std::string, MatchSlotCount> m_kickoffTexts;
+    // What the kick-off texts were last built from: a language switch or a
+    // load applies the language several times, mostly with the same zone.
+    struct KickoffBasis {
+        const DateTimeFormat* format = nullptr;
+        double zoneShift = 0.0;
+        double daylightShift = 0.0;
+        bool operator==(const KickoffBasis&) const = default;
+    };
+    KickoffBasis m_kickoffBasis;
 };
 
 }  // namespace tiplark

@@ -1,7 +1,8 @@
 #include "i18n/LanguageTables.h"
 
 #include <array>
-#include <map>
+#include <functional>
+#include <unordered_map>
 #include <utility>
 
 namespace tiplark {
@@ -721,7 +722,13 @@ constexpr KeyedText Texts[] = {
       "Doppelklicken Sie auf eine Zeile, um sie mit den echten Ergebnissen zu vergleichen."}},
 };
 
-using TextTable = std::map<std::string, std::array<std::string, LanguageCount>, std::less<>>;
+// Found by string_view without building a std::string: a language switch
+// looks up a few hundred texts.
+struct KeyHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view key) const { return std::hash<std::string_view>{}(key); }
+};
+using TextTable = std::unordered_map<std::string, std::array<std::string, LanguageCount>, KeyHash, std::equal_to<>>;
 
 const TextTable& table()
 {

@@ -23,7 +23,8 @@ CivilDateTime decodeDateTime(DateTimeValue value);
 
 // The regional formats the kick-off texts use: the long weekday name, the
 // short date and the short time. The window takes them from the system's
-// locale; tests and the fallback use fixed ones.
+// locale; tests and the fallback use fixed ones. A format gives the same
+// text for the same moment as long as it lives, so texts built once stay right.
 class DateTimeFormat {
 public:
     virtual ~DateTimeFormat() = default;

@@ -11,6 +11,7 @@ namespace {
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 constexpr char LineBreak = '\n';
 constexpr size_t NoKey = static_cast<size_t>(-1);
+constexpr size_t NoLine = static_cast<size_t>(-1);
 
 bool isBlank(char c)
 {
@@ -43,6 +44,23 @@ bool sameFolded(std::string_view name, std::string_view foldedName)
 {
     return name.size() == foldedName.size() &&
            std::equal(name.begin(), name.end(), foldedName.begin(), [](char a, char b) { return foldedChar(a) == b; });
+}
+
+// FNV-1a over the folded section name, a NUL, which no name holds, and the
+// folded key name.
+std::uint64_t keyDigest(std::string_view section, std::string_view key)
+{
+    std::uint64_t digest = 14695981039346656037ull;
+    const auto add = [&digest](char c) {
+        digest ^= static_cast<unsigned char>(foldedChar(c));
+        digest *= 1099511628211ull;
+    };
+    for (const char c : section)
+        add(c);
+    add('\0');
+    for (const char c : key)
+        add(c);
+    return digest;
 }
 
 bool endsWithLineBreak(std::string_view text)
@@ -123,13 +141,14 @@ void SettingsFile::parse()
 {
     m_lines.clear();
     m_blocks.clear();
-    m_firstValues.clear();
+    m_keys.clear();
     m_damaged = false;
 
     std::string_view rest(m_bytes);
     m_bodyStart = rest.starts_with(ByteOrderMark) ? ByteOrderMark.size() : 0;
     rest.remove_prefix(m_bodyStart);
     m_blocks.push_back({"", false, 0, 0});
+    m_lines.reserve(static_cast<size_t>(std::count(rest.begin(), rest.end(), LineBreak)) + 1);
     while (!rest.empty()) {
         const auto [length, breakLength] = lineLength(rest);
         Line line{rest.substr(0, length), LineKind::Other, {}, {}};
@@ -151,6 +170,7 @@ void SettingsFile::parse()
                 line.name = folded(trimmed(text.substr(1, close - 1)));
                 m_blocks.back().end = m_lines.size();
                 m_blocks.push_back({line.name, true, m_lines.size(), 0});
+                line.block = m_blocks.size() - 1;
             }
         } else if (const size_t equals = text.find('='); equals != std::string_view::npos) {
             const std::string_view key = trimmed(text.substr(0, equals));
@@ -158,23 +178,34 @@ void SettingsFile::parse()
                 line.kind = LineKind::Key;
                 line.name = folded(key);
                 line.value = trimmed(text.substr(equals + 1));
-                m_firstValues[m_blocks.back().name].try_emplace(line.name, m_lines.size());
+                line.block = m_blocks.size() - 1;
+                m_keys.push_back({keyDigest(m_blocks.back().name, line.name), m_lines.size()});
             }
         }
         m_lines.push_back(std::move(line));
     }
     m_blocks.back().end = m_lines.size();
+    std::sort(m_keys.begin(), m_keys.end());
+}
+
+size_t SettingsFile::firstValue(std::string_view section, std::string_view key) const
+{
+    const std::uint64_t digest = keyDigest(section, key);
+    for (auto entry = std::lower_bound(m_keys.begin(), m_keys.end(), KeyDigest{digest, 0});
+         entry != m_keys.end() && entry->digest == digest; ++entry) {
+        const Line& line = m_lines[entry->line];
+        if (sameFolded(key, line.name) && sameFolded(section, m_blocks[line.block].name))
+            return entry->line;
+    }
+    return NoLine;
 }
 
 std::optional<std::string> SettingsFile::value(std::string_view section, std::string_view key) const
 {
-    const auto keys = m_firstValues.find(folded(section));
-    if (keys == m_firstValues.end())
+    const size_t line = firstValue(section, key);
+    if (line == NoLine)
         return std::nullopt;
-    const auto line = keys->second.find(folded(key));
-    if (line == keys->second.end())
-        return std::nullopt;
-    return std::string(m_lines[line->second].value);
+    return std::string(m_lines[line].value);
 }
 
 const SettingsFile::Block* SettingsFile::firstBlock(const std::string& foldedName) const
@@ -184,13 +215,10 @@ const SettingsFile::Block* SettingsFile::firstBlock(const std::string& foldedNam
     return block == m_blocks.end() ? nullptr : &*block;
 }
 
-bool SettingsFile::isFirstValue(size_t line, const std::string& section) const
+bool SettingsFile::isFirstValue(size_t line) const
 {
-    const auto keys = m_firstValues.find(section);
-    if (keys == m_firstValues.end())
-        return false;
-    const auto first = keys->second.find(m_lines[line].name);
-    return first != keys->second.end() && first->second == line;
+    const Line& key = m_lines[line];
+    return firstValue(m_blocks[key.block].name, key.name) == line;
 }
 
 void SettingsFile::appendSection(std::string& out, const SectionValues& section, const Block* block) const
@@ -209,7 +237,7 @@ void SettingsFile::appendSection(std::string& out, const SectionValues& section,
                 pending += line.text;
                 continue;
             }
-            if (line.kind != LineKind::Key || !isFirstValue(l, block->name))
+            if (line.kind != LineKind::Key || !isFirstValue(l))
                 continue;
             const size_t k = keyIndex(section, line.name);
             if (k == NoKey || k < next)
@@ -290,7 +318,7 @@ bool SettingsFile::losesData(const std::vector<SectionValues>& sections) const
                 const Line& line = m_lines[l];
                 if (line.kind == LineKind::Blank || line.kind == LineKind::Comment)
                     continue;
-                if (line.kind != LineKind::Key || !isFirstValue(l, name))
+                if (line.kind != LineKind::Key || !isFirstValue(l))
                     return true;
                 const size_t k = keyIndex(section, line.name);
                 if (k == NoKey || section.values[k].second != line.value)

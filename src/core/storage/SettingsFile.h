@@ -1,6 +1,7 @@
 #pragma once
 
-#include <map>
+#include <compare>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -62,6 +63,7 @@ private:
         LineKind kind;
         std::string name;       // folded section or key name
         std::string_view value;
+        size_t block = 0;       // index into m_blocks
     };
     struct Block {
         std::string name;  // folded
@@ -70,17 +72,28 @@ private:
         size_t end;
     };
 
+    // A key line by the digest of its folded section and key name.
+    struct KeyDigest {
+        std::uint64_t digest;
+        size_t line;
+        auto operator<=>(const KeyDigest&) const = default;
+    };
+
     void parse();
+    // The line of the key's first value, or NoLine.
+    size_t firstValue(std::string_view section, std::string_view key) const;
     const Block* firstBlock(const std::string& foldedName) const;
-    bool isFirstValue(size_t line, const std::string& section) const;
+    bool isFirstValue(size_t line) const;
     void appendSection(std::string& out, const SectionValues& section, const Block* block) const;
 
     std::string m_bytes;
     size_t m_bodyStart = 0;  // after a UTF-8 byte order mark
     std::vector<Line> m_lines;
     std::vector<Block> m_blocks;
-    // Folded section and key name to the line of the key's first value.
-    std::map<std::string, std::map<std::string, size_t>> m_firstValues;
+    // Every key line, ordered by digest and then by line, so that the first
+    // line of a digest whose names match holds the key's first value: one
+    // array of numbers rather than a tree of names, since a load parses two files.
+    std::vector<KeyDigest> m_keys;
     bool m_damaged = false;
 };
 

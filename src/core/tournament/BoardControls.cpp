@@ -1,6 +1,8 @@
 #include "tournament/BoardControls.h"
 
 #include <algorithm>
+#include <stdexcept>
+#include <string>
 
 namespace tiplark {
 namespace {
@@ -108,6 +110,24 @@ RoundControls buildRound(Board& board, Round round)
 }
 
 }  // namespace
+
+std::array<ControlId, 2> BoardControls::matchLabels(int match) const
+{
+    constexpr int GroupMatchCount = GroupCount * MatchesPerGroup;
+    if (match >= 1 && match <= GroupMatchCount) {
+        const GroupControls& group = groups[static_cast<size_t>((match - 1) / MatchesPerGroup)];
+        return group.label[static_cast<size_t>((match - 1) % MatchesPerGroup)];
+    }
+    if (match > GroupMatchCount) {
+        auto index = static_cast<size_t>(match - GroupMatchCount - 1);
+        for (const RoundControls& round : rounds) {
+            if (index < round.matches.size())
+                return round.matches[index].label;
+            index -= round.matches.size();
+        }
+    }
+    throw std::out_of_range("no match " + std::to_string(match));
+}
 
 BoardControls buildMainBoard(Board& board)
 {

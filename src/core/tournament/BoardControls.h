@@ -53,6 +53,10 @@ struct BoardControls {
     const RoundControls& round(Round r) const { return rounds[static_cast<size_t>(r)]; }
     const MatchControls& finalMatch() const { return round(Round::Final).matches[0]; }
     const MatchControls& thirdPlaceMatch() const { return round(Round::Third).matches[0]; }
+    // The two team labels of match 1..64 in tournament order: the group
+    // matches group by group, then the knockout rounds in board order.
+    // Throws std::out_of_range for any other number.
+    std::array<ControlId, 2> matchLabels(int match) const;
 };
 
 // Creates the controls on an empty board in their design state: English names

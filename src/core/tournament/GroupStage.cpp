@@ -47,15 +47,28 @@ void GroupStage::GroupChange(int group)
     GroupTable& table = m_tables[g];
     const GroupControls& controls = m_controls.groups[g];
     InitializeGroupStandings(table, groups()[g], m_texts);
-    for (int m = 0; m < MatchesPerGroup; ++m) {
-        const auto& score = controls.score[static_cast<size_t>(m)];
-        const auto& label = controls.label[static_cast<size_t>(m)];
-        const std::string& score1 = m_board.text(score[0]);
-        const std::string& score2 = m_board.text(score[1]);
-        if (score1.empty() || score2.empty())
-            continue;
-        SetGroupScores(score1, score2, m_board.text(label[0]), m_board.text(label[1]), table);
-        CalculateGroup(group, false);
+    // Every played match is ranked in turn, since the interim passes decide
+    // the order of level teams; only the last pass needs writing, unless a
+    // score aborts the recomputation: the board then shows the last pass.
+    bool ranked = false;
+    try {
+        for (int m = 0; m < MatchesPerGroup; ++m) {
+            const auto& score = controls.score[static_cast<size_t>(m)];
+            const auto& label = controls.label[static_cast<size_t>(m)];
+            const std::string& score1 = m_board.text(score[0]);
+            const std::string& score2 = m_board.text(score[1]);
+            if (score1.empty() || score2.empty())
+                continue;
+            SetGroupScores(score1, score2, m_board.text(label[0]), m_board.text(label[1]), table);
+            SetGroupStandings(table);
+            ranked = true;
+        }
+    } catch (const ActionAborted&) {
+        if (ranked) {
+            writeRows(group);
+            m_highlighter.HighlightFavorite();
+        }
+        throw;
     }
     CalculateGroup(group, true);
     updateRoundOf16(group);
@@ -70,13 +83,18 @@ void GroupStage::CalculateGroup(int group, bool final)
 
 void GroupStage::writeTable(int group, bool final)
 {
-    const auto g = static_cast<size_t>(group);
-    GroupTable& table = m_tables[g];
+    GroupTable& table = m_tables[static_cast<size_t>(group)];
     if (final)
         SetGroupStandingsFinal(table);
     else
         SetGroupStandings(table);
+    writeRows(group);
+}
 
+void GroupStage::writeRows(int group)
+{
+    const auto g = static_cast<size_t>(group);
+    const GroupTable& table = m_tables[g];
     const GroupControls& controls = m_controls.groups[g];
     Decimal decimal;
     for (size_t row = 0; row < table.size(); ++row) {

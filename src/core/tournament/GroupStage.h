@@ -25,6 +25,8 @@ public:
     void GroupChange(int group);
     // CalculateGroupA .. CalculateGroupH: ranks the group's table (final or
     // interim pass), writes it into the table panel, refreshes the highlighting.
+    // GroupChange ranks its interim passes itself and writes only the final
+    // one: the interim tables would be overwritten within the same action.
     void CalculateGroup(int group, bool final);
     // Translates the table and knockout team labels from the previous
     // language's names into the current ones (the group-match labels are
@@ -36,6 +38,8 @@ public:
 
 private:
     void writeTable(int group, bool final);
+    // The table's rows as they stand, into the table panel.
+    void writeRows(int group);
     void updateRoundOf16(int group);
     void emptyScores(const MatchControls& match);
 
