@@ -21,13 +21,9 @@ constexpr std::array<const char*, 3> FractionRounds = {"1/8 ", "1/4 ", "1/2 "};
 
 void writeMatchHints(Board& board, const BoardControls& controls, const Language& language)
 {
-    std::string hint;
     for (int slot = 1; slot <= MatchSlotCount; ++slot) {
-        hint.assign(language.text(kickoffCityKey(slot)));
-        hint += '\r';
-        hint += language.kickoffText(slot);
         for (const ControlId label : controls.matchLabels(slot))
-            board.setHint(label, hint);
+            board.setHint(label, language.matchHint(slot));
     }
 }
 

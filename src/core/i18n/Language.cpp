@@ -42,6 +42,13 @@ const std::string& Language::kickoffText(int slot) const
     return m_kickoffTexts[static_cast<size_t>(slot - 1)];
 }
 
+const std::string& Language::matchHint(int slot) const
+{
+    if (slot < 1 || slot > MatchSlotCount)
+        throw std::out_of_range("match slot");
+    return m_matchHints[static_cast<size_t>(slot - 1)];
+}
+
 std::string Language::mainCaption() const
 {
     return text("title.prefix") + text("country.host");
@@ -62,12 +69,16 @@ void Language::setFavorite(int favoriteIndex)
 
 void Language::rebuildKickoffTexts(const Preferences& preferences, const DateTimeFormat& format)
 {
-    const KickoffBasis basis{&format, preferences.zoneShift, preferences.daylightShift};
+    const KickoffBasis basis{&format, preferences.zoneShift, preferences.daylightShift, m_index};
     if (basis == m_kickoffBasis)
         return;
     m_kickoffBasis = basis;
-    for (int slot = 1; slot <= MatchSlotCount; ++slot)
-        m_kickoffTexts[static_cast<size_t>(slot - 1)] = formatKickoff(shownKickoff(germanKickoff(slot), preferences), format);
+    for (int slot = 1; slot <= MatchSlotCount; ++slot) {
+        const auto s = static_cast<size_t>(slot - 1);
+        m_kickoffTexts[s] = formatKickoff(shownKickoff(germanKickoff(slot), preferences), format);
+        // "\r" is the line break of hints.
+        m_matchHints[s] = text(kickoffCityKey(slot)) + "\r" + m_kickoffTexts[s];
+    }
 }
 
 void Language::CopyTeamNamesToPrevious()

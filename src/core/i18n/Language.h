@@ -26,7 +26,7 @@ public:
     const std::string& text(std::string_view key) const override;
     // The text of a key in any language, for windows showing a language not yet applied.
     static const std::string& text(int languageIndex, std::string_view key);
-    // 0 English, 1 Spanish, 2 French.
+    // 0 English, 1 Spanish, 2 French, 3 German.
     int index() const { return m_index; }
     // TeamNames, indexed 1..32; 0 is the empty "team.none".
     const std::string& teamName(int team) const override;
@@ -34,14 +34,17 @@ public:
     const std::string& favoriteName() const override { return m_favoriteName; }
     // Formatted kick-off of match slot 1..64 in the user's time.
     const std::string& kickoffText(int slot) const;
+    // The hint of the team labels of match slot 1..64: host city, then kick-off.
+    const std::string& matchHint(int slot) const;
     // The main window's caption: "Tiplark - Germany", "Tiplark - Alemania" ...
     std::string mainCaption() const;
 
-    // Makes a language current (anything but Spanish or French is English)
+    // Makes a language current (an index outside the languages is English)
     // and returns the index in force.
     int select(int languageIndex);
     // FavoriteName of a team number; 0 or a number outside 1..32 gives none.
     void setFavorite(int favoriteIndex);
+    // Kick-off texts and match hints for the current language and the zone.
     void rebuildKickoffTexts(const Preferences& preferences, const DateTimeFormat& format);
 
     void CopyTeamNamesToPrevious();
@@ -56,12 +59,14 @@ private:
     std::array<std::string, TeamCount + 1> m_previousTeamNames;
     std::string m_favoriteName;
     std::array<std::string, MatchSlotCount> m_kickoffTexts;
-    // What the kick-off texts were last built from: a language switch or a
-    // load applies the language several times, mostly with the same zone.
+    std::array<std::string, MatchSlotCount> m_matchHints;
+    // What the kick-off texts and hints were last built from: a language
+    // switch or a load applies the language several times, mostly unchanged.
     struct KickoffBasis {
         const DateTimeFormat* format = nullptr;
         double zoneShift = 0.0;
         double daylightShift = 0.0;
+        int language = -1;
         bool operator==(const KickoffBasis&) const = default;
     };
     KickoffBasis m_kickoffBasis;

@@ -71,9 +71,10 @@ bool endsWithLineBreak(std::string_view text)
 // Length of the line at the start of `text` with its line break, and of the break alone.
 std::pair<size_t, size_t> lineLength(std::string_view text)
 {
-    const size_t stop = text.find_first_of("\r\n");
-    if (stop == std::string_view::npos)
+    const auto end = std::find_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; });
+    if (end == text.end())
         return {text.size(), 0};
+    const auto stop = static_cast<size_t>(end - text.begin());
     const size_t breakLength = text[stop] == '\r' && stop + 1 < text.size() && text[stop + 1] == '\n' ? 2 : 1;
     return {stop + breakLength, breakLength};
 }
