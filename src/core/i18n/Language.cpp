@@ -8,6 +8,16 @@
 #include <stdexcept>
 
 namespace tiplark {
+namespace {
+
+size_t slotIndex(int slot)
+{
+    if (slot < 1 || slot > MatchSlotCount)
+        throw std::out_of_range("match slot");
+    return static_cast<size_t>(slot - 1);
+}
+
+}  // namespace
 
 Language::Language()
 {
@@ -37,16 +47,12 @@ const std::string& Language::previousTeamName(int team) const
 
 const std::string& Language::kickoffText(int slot) const
 {
-    if (slot < 1 || slot > MatchSlotCount)
-        throw std::out_of_range("match slot");
-    return m_kickoffTexts[static_cast<size_t>(slot - 1)];
+    return m_kickoffTexts[slotIndex(slot)];
 }
 
 const std::string& Language::matchHint(int slot) const
 {
-    if (slot < 1 || slot > MatchSlotCount)
-        throw std::out_of_range("match slot");
-    return m_matchHints[static_cast<size_t>(slot - 1)];
+    return m_matchHints[slotIndex(slot)];
 }
 
 std::string Language::mainCaption() const
@@ -74,7 +80,7 @@ void Language::rebuildKickoffTexts(const Preferences& preferences, const DateTim
         return;
     m_kickoffBasis = basis;
     for (int slot = 1; slot <= MatchSlotCount; ++slot) {
-        const auto s = static_cast<size_t>(slot - 1);
+        const size_t s = slotIndex(slot);
         m_kickoffTexts[s] = formatKickoff(shownKickoff(germanKickoff(slot), preferences), format);
         // "\r" is the line break of hints.
         m_matchHints[s] = text(kickoffCityKey(slot)) + "\r" + m_kickoffTexts[s];
