@@ -90,8 +90,12 @@ void separate(std::string& out, size_t start)
     out += "\n\n";
 }
 
-size_t keyIndex(const SectionValues& section, const std::string& foldedKey)
+// The index of the key in `section`, tried first at `expected`: a file the
+// program wrote holds the keys in the section's order.
+size_t keyIndex(const SectionValues& section, const std::string& foldedKey, size_t expected)
 {
+    if (expected < section.values.size() && sameFolded(section.values[expected].first, foldedKey))
+        return expected;
     for (size_t k = 0; k < section.values.size(); ++k) {
         if (sameFolded(section.values[k].first, foldedKey))
             return k;
@@ -180,7 +184,8 @@ void SettingsFile::parse()
                 line.name = folded(key);
                 line.value = trimmed(text.substr(equals + 1));
                 line.block = m_blocks.size() - 1;
-                m_keys.push_back({keyDigest(m_blocks.back().name, line.name), m_lines.size()});
+                line.digest = keyDigest(m_blocks.back().name, line.name);
+                m_keys.push_back({line.digest, m_lines.size()});
             }
         }
         m_lines.push_back(std::move(line));
@@ -191,7 +196,11 @@ void SettingsFile::parse()
 
 size_t SettingsFile::firstValue(std::string_view section, std::string_view key) const
 {
-    const std::uint64_t digest = keyDigest(section, key);
+    return firstValue(keyDigest(section, key), section, key);
+}
+
+size_t SettingsFile::firstValue(std::uint64_t digest, std::string_view section, std::string_view key) const
+{
     for (auto entry = std::lower_bound(m_keys.begin(), m_keys.end(), KeyDigest{digest, 0});
          entry != m_keys.end() && entry->digest == digest; ++entry) {
         const Line& line = m_lines[entry->line];
@@ -219,7 +228,7 @@ const SettingsFile::Block* SettingsFile::firstBlock(const std::string& foldedNam
 bool SettingsFile::isFirstValue(size_t line) const
 {
     const Line& key = m_lines[line];
-    return firstValue(m_blocks[key.block].name, key.name) == line;
+    return firstValue(key.digest, m_blocks[key.block].name, key.name) == line;
 }
 
 void SettingsFile::appendSection(std::string& out, const SectionValues& section, const Block* block) const
@@ -240,7 +249,7 @@ void SettingsFile::appendSection(std::string& out, const SectionValues& section,
             }
             if (line.kind != LineKind::Key || !isFirstValue(l))
                 continue;
-            const size_t k = keyIndex(section, line.name);
+            const size_t k = keyIndex(section, line.name, next);
             if (k == NoKey || k < next)
                 continue;
             for (; next < k; ++next)
@@ -315,15 +324,17 @@ bool SettingsFile::losesData(const std::vector<SectionValues>& sections) const
         for (const Block& block : m_blocks) {
             if (!block.hasHeader || block.name != name)
                 continue;
+            size_t expected = 0;
             for (size_t l = block.first + 1; l < block.end; ++l) {
                 const Line& line = m_lines[l];
                 if (line.kind == LineKind::Blank || line.kind == LineKind::Comment)
                     continue;
                 if (line.kind != LineKind::Key || !isFirstValue(l))
                     return true;
-                const size_t k = keyIndex(section, line.name);
+                const size_t k = keyIndex(section, line.name, expected);
                 if (k == NoKey || section.values[k].second != line.value)
                     return true;
+                expected = k + 1;
             }
         }
     }

@@ -64,6 +64,7 @@ private:
         std::string name;       // folded section or key name
         std::string_view value;
         size_t block = 0;       // index into m_blocks
+        std::uint64_t digest = 0;  // of a key line's folded section and key name
     };
     struct Block {
         std::string name;  // folded
@@ -82,6 +83,7 @@ private:
     void parse();
     // The line of the key's first value, or NoLine.
     size_t firstValue(std::string_view section, std::string_view key) const;
+    size_t firstValue(std::uint64_t digest, std::string_view section, std::string_view key) const;
     const Block* firstBlock(const std::string& foldedName) const;
     bool isFirstValue(size_t line) const;
     void appendSection(std::string& out, const SectionValues& section, const Block* block) const;
