@@ -32,6 +32,7 @@ foreach(file
     share/applications/tiplark.desktop
     share/icons/hicolor/48x48/apps/tiplark.png
     share/icons/hicolor/256x256/apps/tiplark.png
+    share/icons/hicolor/scalable/apps/tiplark.svg
     share/man/man1/tiplark.1.gz share/man/man1/tiplark-report.1.gz
     share/doc/tiplark/copyright share/doc/tiplark/changelog.gz)
   if(NOT EXISTS "${WORK}/usr/${file}")
