@@ -1,0 +1,46 @@
+#pragma once
+
+#include "engine/TournamentFile.h"
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace tiplark::testing {
+
+inline std::string readText(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The made-up 16-team tournament written from docs/TOURNAMENT-FORMAT.md.
+inline std::string exampleCupText()
+{
+    return readText(TIPLARK_TEST_DATA "/tournaments/cup-2027.json");
+}
+
+inline Tournament exampleCup()
+{
+    return parseTournament(exampleCupText(), "cup-2027.json");
+}
+
+// A shipped edition, "worldcup-2026".
+inline Tournament shippedTournament(const std::string& id)
+{
+    return loadTournamentFile(TIPLARK_TOURNAMENTS "/" + id + ".json");
+}
+
+// The text with its first `from` replaced by `to`; throws if there is none,
+// so that a test never checks an unchanged file.
+inline std::string replaced(std::string text, const std::string& from, const std::string& to)
+{
+    const size_t at = text.find(from);
+    if (at == std::string::npos)
+        throw std::logic_error("no \"" + from + "\" to replace");
+    return text.replace(at, from.size(), to);
+}
+
+}  // namespace tiplark::testing
