@@ -1,9 +1,12 @@
 #include "engine/TournamentFile.h"
 
+#include "TemporaryFolder.h"
 #include "TournamentFiles.h"
+#include "engine/TournamentCatalog.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <vector>
 
 namespace tiplark {
@@ -104,6 +107,29 @@ TEST(TournamentFileTest, RefusesWhatIsNotJson)
 {
     const std::string text = exampleCupText();
     EXPECT_THROW(parseTournament(text.substr(0, text.size() / 2), "cut.json"), TournamentFileError);
+}
+
+// The first folder wins for an id; a file that cannot be played is left out
+// with its message; the shipped editions are all there, oldest first.
+TEST(TournamentFileTest, CatalogListsEveryPlayableFileOnce)
+{
+    testing::TemporaryFolder mine;
+    const auto write = [&mine](const std::string& name, const std::string& text) {
+        std::ofstream(mine.path() / name) << text;
+    };
+    write("cup-2027.json", exampleCupText());
+    write("worldcup-2010.json", replaced(testing::readText(TIPLARK_TOURNAMENTS "/worldcup-2010.json"), "World Cup 2010", "Mine"));
+    write("broken.json", "{");
+    write("notes.txt", "{");
+    const TournamentCatalog catalog({mine.path().string(), TIPLARK_TOURNAMENTS});
+    std::string ids;
+    for (const Tournament& tournament : catalog.tournaments())
+        ids += tournament.id + " ";
+    EXPECT_EQ(ids, "worldcup-2006 worldcup-2010 worldcup-2014 worldcup-2018 worldcup-2022 worldcup-2026 cup-2027 ");
+    EXPECT_EQ(catalog.find("worldcup-2010")->name, "Mine");
+    EXPECT_EQ(catalog.find("worldcup-2030"), nullptr);
+    ASSERT_EQ(catalog.problems().size(), 1u);
+    EXPECT_EQ(catalog.problems()[0].rfind("broken.json: not JSON", 0), 0u) << catalog.problems()[0];
 }
 
 }  // namespace
