@@ -496,6 +496,11 @@ private:
         }
         if (match.teams[0] == match.teams[1])
             m_reader.fail(member(field, "teams"), "a team cannot play itself");
+        // Predictions files name a group match by its two teams.
+        for (const GroupMatch& other : m_tournament.groupMatches) {
+            if (other.teams == match.teams)
+                m_reader.fail(member(field, "teams"), "the same two teams, in the same order, play twice");
+        }
         match.kickoff = readKickoff(entry, field);
         match.real = readResult(entry, field, false);
         m_tournament.groups[static_cast<size_t>(match.group)].matches.push_back(static_cast<int>(m_tournament.groupMatches.size()));
