@@ -1,7 +1,8 @@
-# cmake -DBUILD=... -DWORK=... -DASSETS=... -DAPPSTREAMCLI=... -P InstallTreeTest.cmake
+# cmake -DBUILD=... -DWORK=... -DASSETS=... -DTOURNAMENTS=... -DAPPSTREAMCLI=... -P InstallTreeTest.cmake
 # Installs the build into a scratch prefix and checks what a package gets:
 # software-centre entry and desktop entry valid together, every picture and
-# sound in the data folder the program searches, documents Debian requires.
+# sound and every tournament file in the data folder the program searches,
+# documents Debian requires.
 function(fail what)
   message(SEND_ERROR "${what}")
 endfunction()
@@ -24,6 +25,15 @@ file(GLOB assets RELATIVE "${ASSETS}" "${ASSETS}/*")
 foreach(asset IN LISTS assets)
   if(NOT EXISTS "${WORK}/usr/share/tiplark/${asset}")
     fail("${asset} is not installed in share/tiplark")
+  endif()
+endforeach()
+file(GLOB tournaments RELATIVE "${TOURNAMENTS}" "${TOURNAMENTS}/*.json")
+if(NOT tournaments)
+  fail("no tournament files in ${TOURNAMENTS}")
+endif()
+foreach(tournament IN LISTS tournaments)
+  if(NOT EXISTS "${WORK}/usr/share/tiplark/tournaments/${tournament}")
+    fail("${tournament} is not installed in share/tiplark/tournaments")
   endif()
 endforeach()
 
