@@ -2,6 +2,7 @@
 
 #include "document/BoxTexts.h"
 #include "document/ExitPrompt.h"
+#include "document/LoadFailure.h"
 #include "document/MainBoard.h"
 #include "document/PredictionsFile.h"
 #include "platform/Trace.h"
@@ -328,11 +329,8 @@ void TMainForm::ImportPrediction1Click()
     if (path.isEmpty())
         return;
     const PredictionsLoad load = ImportPrediction(m_main, path.toStdString());
-    const char* reason = load == PredictionsLoad::Missing    ? "file.missing"
-                         : load == PredictionsLoad::FirstRun ? "file.notSaved"
-                                                             : "file.unreadable";
     if (load != PredictionsLoad::Loaded)
-        m_main.services().messages.showError(fillIn(language.text("msg.cannotRead"), path.toStdString(), language.text(reason)));
+        m_main.services().messages.showError(loadFailureMessage(language.index(), path.toStdString(), load));
 }
 
 void TMainForm::FillInRealResults1Click()

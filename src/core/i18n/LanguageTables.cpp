@@ -771,4 +771,18 @@ const std::vector<std::string>& languageTextKeys()
     return keys;
 }
 
+std::string fillIn(const std::string& text, const std::string& first, const std::string& second)
+{
+    std::string result;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == '1' || text[i + 1] == '2')) {
+            result += text[i + 1] == '1' ? first : second;
+            ++i;
+        } else {
+            result += text[i];
+        }
+    }
+    return result;
+}
+
 }  // namespace tiplark
