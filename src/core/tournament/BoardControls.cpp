@@ -1,13 +1,13 @@
 #include "tournament/BoardControls.h"
 
+#include "platform/ScoreText.h"
+
 #include <algorithm>
 #include <stdexcept>
 #include <string>
 
 namespace tiplark {
 namespace {
-
-constexpr int ScoreLength = 2;
 
 ControlId addScoreBox(Board& board, std::string name, ControlId panel)
 {
