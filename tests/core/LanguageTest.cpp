@@ -104,7 +104,7 @@ TEST(KickoffTable, LabelsCoverEveryMatchOfTheBoard)
 {
     BoardHarness h;
     std::set<std::string> labels;
-    for (int slot = 1; slot <= MatchSlotCount; ++slot)
+    for (int slot = 1; slot <= MatchCount; ++slot)
         for (const std::string& label : kickoffLabelNames(slot)) {
             EXPECT_EQ(h.board().control(label).kind, ControlKind::Label) << label;
             labels.insert(label);

@@ -21,7 +21,7 @@ constexpr std::array<const char*, 3> FractionRounds = {"1/8 ", "1/4 ", "1/2 "};
 
 void writeMatchHints(Board& board, const BoardControls& controls, const Language& language)
 {
-    for (int slot = 1; slot <= MatchSlotCount; ++slot) {
+    for (int slot = 1; slot <= MatchCount; ++slot) {
         for (const ControlId label : controls.matchLabels(slot))
             board.setHint(label, language.matchHint(slot));
     }

@@ -58,8 +58,8 @@ private:
     std::array<std::string, TeamCount + 1> m_teamNames;
     std::array<std::string, TeamCount + 1> m_previousTeamNames;
     std::string m_favoriteName;
-    std::array<std::string, MatchSlotCount> m_kickoffTexts;
-    std::array<std::string, MatchSlotCount> m_matchHints;
+    std::array<std::string, MatchCount> m_kickoffTexts;
+    std::array<std::string, MatchCount> m_matchHints;
     // What the kick-off texts and hints were last built from: a language
     // switch or a load applies the language several times, mostly unchanged.
     struct KickoffBasis {
