@@ -1,4 +1,5 @@
 #include "i18n/Language.h"
+#include "i18n/LanguageTables.h"
 #include "services/AssetLocator.h"
 #include "venues/Celebration.h"
 #include "venues/VenueTable.h"
@@ -89,6 +90,7 @@ private slots:
 
     void rankingCriteriaTexts_data();
     void rankingCriteriaTexts();
+    void venueWindowSpeaksTheLanguageToTheScreenReader();
 
     void celebrationCheersTheFavourite();
     void celebrationBoosAnyOtherChampion();
@@ -294,6 +296,28 @@ void ExtrasWindowsTest::rankingCriteriaTexts()
     }
     QTest::keyClick(&form, Qt::Key_Return);
     QVERIFY(!form.isVisible());
+}
+
+void ExtrasWindowsTest::venueWindowSpeaksTheLanguageToTheScreenReader()
+{
+    useLanguage(LanguageEnglish);
+    TStadiumForm english(nullptr, m_h->main.language(), 101, *m_links, m_assets);
+    useLanguage(LanguageGerman);
+    TStadiumForm german(nullptr, m_h->main.language(), 101, *m_links, m_assets);
+    english.show();
+    german.show();
+    int named = 0;
+    for (QWidget* w : english.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&english) || w->accessibleName().isEmpty())
+            continue;
+        ++named;
+        auto* other = german.findChild<QWidget*>(w->objectName());
+        QVERIFY2(other, qPrintable(w->objectName()));
+        QVERIFY2(!other->accessibleName().isEmpty() && other->accessibleName() != w->accessibleName(),
+                 qPrintable(w->objectName() + QStringLiteral(": ") + w->accessibleName()));
+    }
+    // The name, the picture, both arrows, both web sites and the capacity.
+    QCOMPARE(named, 7);
 }
 
 void ExtrasWindowsTest::celebrationCheersTheFavourite()

@@ -222,6 +222,8 @@ TEST_F(ApplyLanguageTest, RoundHeadingsTakeTheLanguagesPlural)
     apply(LanguageFrench);
     EXPECT_EQ(h.text("Final8Lbl"), "1/8 Finales");
     EXPECT_EQ(h.text("FinalLbl"), "Finale");
+    apply(LanguageGerman);
+    EXPECT_EQ(h.text("Final4Lbl"), "1/4 Finale");
     apply(LanguageEnglish);
     EXPECT_EQ(h.text("Final8Lbl"), "1/8 Finals");
     EXPECT_EQ(h.text("ThirdLbl"), "3rd Place");
