@@ -161,34 +161,48 @@ TEST(TimeZoneTable, StoredPreferencesReopenTheirEntry)
     EXPECT_DOUBLE_EQ(zoneShiftOf(30), 0.0);
 }
 
-TEST(LanguageTranslation, TranslatesFromThePreviousNames)
+// PopulateGroupTeamName, the board's translation of a team label: a caption
+// that is exactly a previous-language name becomes the current name; any
+// other caption stays as it is.
+class LabelTranslation : public ::testing::Test {
+protected:
+    std::string translated(const std::string& caption)
+    {
+        h.board().setText(label, caption);
+        h.main.groupStage().PopulateGroupTeamName(label);
+        return h.text("GAName1");
+    }
+    BoardHarness h;
+    Language& language = h.main.language();
+    const ControlId label = h.board().id("GAName1");
+};
+
+TEST_F(LabelTranslation, TranslatesFromThePreviousNamesOnly)
 {
-    Language language;
+    language.SetPreviousTeamNamesEnglish();
     language.select(LanguageSpanish);
-    EXPECT_EQ(language.translate("Germany"), "Alemania");
-    EXPECT_EQ(language.translate("Costa Rica"), "Costa Rica");
-    EXPECT_EQ(language.translate(Placeholder), std::nullopt);
-    EXPECT_EQ(language.translate("germany"), std::nullopt);
+    EXPECT_EQ(translated("Germany"), "Alemania");
+    EXPECT_EQ(translated("Costa Rica"), "Costa Rica");
+    EXPECT_EQ(translated(Placeholder), Placeholder);
+    EXPECT_EQ(translated("germany"), "germany");
 
     language.CopyTeamNamesToPrevious();
     language.select(LanguageEnglish);
     EXPECT_EQ(language.previousTeamName(11), "Alemania");
-    EXPECT_EQ(language.translate("Alemania"), "Germany");
-    EXPECT_EQ(language.translate("Germany"), std::nullopt);
+    EXPECT_EQ(translated("Alemania"), "Germany");
+    EXPECT_EQ(translated("Ecuador"), "Ecuador");
 
     language.SetPreviousTeamNamesEnglish();
     language.select(LanguageFrench);
-    EXPECT_EQ(language.translate("USA"), "États-Unis");
+    EXPECT_EQ(translated("USA"), "États-Unis");
 }
 
-TEST(LanguageTranslation, SameLanguageLeavesEveryNameUnchanged)
+TEST_F(LabelTranslation, SameLanguageLeavesEveryNameUnchanged)
 {
-    Language language;
     language.select(LanguageFrench);
     language.CopyTeamNamesToPrevious();
-    language.select(LanguageFrench);
     for (int team = 1; team <= TeamCount; ++team)
-        EXPECT_EQ(language.translate(language.teamName(team)), language.teamName(team));
+        EXPECT_EQ(translated(language.teamName(team)), language.teamName(team));
 }
 
 class ApplyLanguageTest : public ::testing::Test {

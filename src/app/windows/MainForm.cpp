@@ -5,7 +5,6 @@
 #include "document/LoadFailure.h"
 #include "document/MainBoard.h"
 #include "document/PredictionsFile.h"
-#include "platform/Trace.h"
 #include "report/ScheduleLines.h"
 #include "report/TextLookup.h"
 #include "scoring/Comparison.h"
@@ -201,7 +200,6 @@ bool TMainForm::FormClose()
 
 bool TMainForm::FormCreate()
 {
-    StartTrace();
     // Qt hides a tool-tip after ten seconds already, the pause the match
     // hints need to be read.
     bool set = true;

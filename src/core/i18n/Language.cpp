@@ -98,12 +98,4 @@ void Language::SetPreviousTeamNamesEnglish()
         m_previousTeamNames[static_cast<size_t>(team)] = teamNameIn(LanguageEnglish, team);
 }
 
-std::optional<std::string> Language::translate(std::string_view caption) const
-{
-    for (int team = 1; team <= TeamCount; ++team)
-        if (m_previousTeamNames[static_cast<size_t>(team)] == caption)
-            return m_teamNames[static_cast<size_t>(team)];
-    return std::nullopt;
-}
-
 }  // namespace tiplark

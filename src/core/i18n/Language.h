@@ -6,7 +6,6 @@
 #include "tournament/TournamentTexts.h"
 
 #include <array>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -49,9 +48,6 @@ public:
 
     void CopyTeamNamesToPrevious();
     void SetPreviousTeamNamesEnglish();
-    // TranslateTeamLabel's lookup: the current name of the team whose previous
-    // name is exactly this caption; nothing when no team has it.
-    std::optional<std::string> translate(std::string_view caption) const;
 
 private:
     int m_index = 0;
