@@ -18,18 +18,23 @@ constexpr const char* Usage =
 
 }  // namespace
 
-std::optional<int> answerInformationArguments(int argc, const char* const argv[], std::ostream& out)
+std::optional<int> answerInformationArguments(int argc, const char* const argv[], std::ostream& out, std::ostream& err)
 {
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
-        if (argument == "--help" || argument == "-h") {
+        if (argument == "--help" || argument == "-h")
             out << Usage;
-            return 0;
-        }
-        if (argument == "--version") {
+        else if (argument == "--version")
             out << "tiplark " << TIPLARK_VERSION << '\n';
-            return 0;
+        else
+            continue;
+        // An answer that could not be written (a full disk) is a failure.
+        out.flush();
+        if (!out) {
+            err << "tiplark: cannot write the output\n";
+            return 1;
         }
+        return 0;
     }
     return std::nullopt;
 }

@@ -17,7 +17,7 @@
 
 int main(int argc, char* argv[])
 {
-    if (const std::optional<int> status = tiplark::answerInformationArguments(argc, argv, std::cout))
+    if (const std::optional<int> status = tiplark::answerInformationArguments(argc, argv, std::cout, std::cerr))
         return *status;
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tiplark - Germany"));

@@ -2,26 +2,23 @@
 
 #include "document/PredictionsFile.h"
 
+#include <iosfwd>
+#include <string_view>
+
 namespace tiplark {
 
 inline constexpr const char* Program = "tiplark-report";
 
 enum class ExitStatus { Ok = 0, Failure = 1, Usage = 2 };
 
-// Why a predictions file was not loaded; nullptr when it was.
-inline const char* loadFailure(PredictionsLoad result)
-{
-    switch (result) {
-    case PredictionsLoad::Missing:
-        return "no such file";
-    case PredictionsLoad::Unreadable:
-        return "cannot be read";
-    case PredictionsLoad::FirstRun:
-        return "holds no saved predictions (no \"FirstTime=0\")";
-    case PredictionsLoad::Loaded:
-        break;
-    }
-    return nullptr;
-}
+// One line on `err` about a file, its name in printable form.
+void reportFileProblem(std::ostream& err, std::string_view file, std::string_view problem);
+
+// A predictions file that was not loaded, said as the program says it.
+void reportLoadFailure(std::ostream& err, std::string_view file, PredictionsLoad load);
+
+// Flushes `out`; output that could not be written (a full disk, a closed
+// pipe) turns any status into a failure, said on `err`.
+int finishOutput(std::ostream& out, std::ostream& err, ExitStatus status);
 
 }  // namespace tiplark

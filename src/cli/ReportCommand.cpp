@@ -1,6 +1,7 @@
 #include "ReportCommand.h"
 
 #include "CommandSupport.h"
+#include "PrintableName.h"
 #include "ScoreCommand.h"
 #include "document/MainBoard.h"
 #include "document/PredictionsFile.h"
@@ -18,9 +19,10 @@ namespace {
 
 
 constexpr const char* Usage =
-    "Usage: tiplark-report [--schedule] FILE\n"
-    "       tiplark-report --compare FILE\n"
-    "       tiplark-report --score [--format tsv] FILE...\n"
+    "Usage: tiplark-report [--schedule] [--] FILE\n"
+    "       tiplark-report --compare [--] FILE\n"
+    "       tiplark-report --score [--format tsv|text] [--] FILE...\n"
+    "       tiplark-report --help | --version\n"
     "Prints the report of a Tiplark predictions file to standard output.\n"
     "\n"
     "  --schedule      print the game schedule instead, in the file's time zone\n"
@@ -32,12 +34,28 @@ constexpr const char* Usage =
     "                  best first: by points, then by exact scores; files level\n"
     "                  on both share a rank and keep their order. A file that\n"
     "                  cannot be read is named on standard error, the others are\n"
-    "                  still ranked, and the exit status is 1\n"
-    "  --format tsv    with --score: a header line \"rank points match_points\n"
-    "                  advance_points exact file\" and one line per file, fields\n"
-    "                  separated by tabs, the file as given\n"
-    "  --help          show this help\n"
-    "  --version       show the version\n";
+    "                  still ranked, and the exit status is 1. A file given twice\n"
+    "                  (by the same or another name) is ranked once, with a note\n"
+    "                  on standard error\n"
+    "  --format tsv|text\n"
+    "                  with --score: tsv prints a header line \"rank points\n"
+    "                  match_points advance_points exact file\" and one line per\n"
+    "                  file, fields separated by tabs; text (the default) prints\n"
+    "                  an aligned table\n"
+    "  --              end of the options: every argument after it is a FILE,\n"
+    "                  even one starting with \"-\"\n"
+    "  --help, -h      show this help\n"
+    "  --version       show the version\n"
+    "\n"
+    "File names are printed with \\, tab, line feed and carriage return as \\\\,\n"
+    "\\t, \\n and \\r, and other control characters and bytes that are not UTF-8\n"
+    "as \\xHH.\n"
+    "\n"
+    "Exit status:\n"
+    "  0  Everything asked for was written.\n"
+    "  1  A file could not be loaded (with --score: at least one, and the others\n"
+    "     are still ranked), or the output could not be written.\n"
+    "  2  The arguments were wrong: standard error names the one at fault.\n";
 
 // Loading asks nothing; a message it would show goes to standard error.
 class ConsoleMessages : public MessageService {
@@ -66,51 +84,72 @@ struct Request {
     bool help = false;
     bool version = false;
     Mode mode = Mode::Report;
-    bool modeGiven = false;
+    std::string modeOption;  // the option that chose the mode, if any
     std::optional<std::string> format;
     std::vector<std::string> files;
 };
 
-bool setMode(Request& request, Mode mode)
+std::optional<Mode> modeOf(std::string_view option)
 {
-    if (request.modeGiven)
-        return false;
-    request.mode = mode;
-    request.modeGiven = true;
-    return true;
+    if (option == "--schedule")
+        return Mode::Schedule;
+    if (option == "--compare")
+        return Mode::Compare;
+    if (option == "--score")
+        return Mode::Score;
+    return std::nullopt;
 }
 
-bool parse(const std::vector<std::string>& arguments, Request& request)
+std::string quoted(std::string_view argument)
 {
+    return "'" + printableName(argument) + "'";
+}
+
+// What is wrong with the arguments, naming the one at fault; nothing when
+// they can be run.
+std::optional<std::string> parse(const std::vector<std::string>& arguments, Request& request)
+{
+    constexpr std::string_view FormatOption = "--format";
+    bool optionsEnded = false;
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        bool known = true;
-        if (argument == "--help" || argument == "-h")
-            request.help = true;
-        else if (argument == "--version")
-            request.version = true;
-        else if (argument == "--schedule")
-            known = setMode(request, Mode::Schedule);
-        else if (argument == "--compare")
-            known = setMode(request, Mode::Compare);
-        else if (argument == "--score")
-            known = setMode(request, Mode::Score);
-        else if (argument == "--format" && i + 1 < arguments.size() && !request.format)
-            request.format = arguments[++i];
-        else if (argument.starts_with("--format=") && !request.format)
-            request.format = argument.substr(std::string_view("--format=").size());
-        else if (argument.starts_with("-"))
-            known = false;
-        else
+        if (optionsEnded || !argument.starts_with('-')) {
             request.files.push_back(argument);
-        if (!known)
-            return false;
+        } else if (argument == "--") {
+            optionsEnded = true;
+        } else if (argument == "--help" || argument == "-h") {
+            request.help = true;
+        } else if (argument == "--version") {
+            request.version = true;
+        } else if (const std::optional<Mode> mode = modeOf(argument)) {
+            if (!request.modeOption.empty())
+                return quoted(argument) + " cannot be combined with " + quoted(request.modeOption);
+            request.mode = *mode;
+            request.modeOption = argument;
+        } else if (argument == FormatOption || argument.starts_with("--format=")) {
+            if (request.format)
+                return quoted(argument) + ": the format is given twice";
+            if (argument != FormatOption)
+                request.format = argument.substr(FormatOption.size() + 1);
+            else if (i + 1 < arguments.size())
+                request.format = arguments[++i];
+            else
+                return "'--format' needs a format: tsv or text";
+        } else {
+            return "unknown option " + quoted(argument);
+        }
     }
     if (request.help || request.version)
-        return true;
-    if (request.format && (request.mode != Mode::Score || (*request.format != "tsv" && *request.format != "text")))
-        return false;
-    return request.mode == Mode::Score ? !request.files.empty() : request.files.size() == 1;
+        return std::nullopt;
+    if (request.format && request.mode != Mode::Score)
+        return "'--format' works only with '--score'";
+    if (request.format && *request.format != "tsv" && *request.format != "text")
+        return "unknown format " + quoted(*request.format) + ": tsv or text";
+    if (request.files.empty())
+        return request.mode == Mode::Score ? "'--score' needs at least one FILE" : "no FILE given";
+    if (request.mode != Mode::Score && request.files.size() > 1)
+        return "one FILE only: " + quoted(request.files[1]) + " follows " + quoted(request.files[0]);
+    return std::nullopt;
 }
 
 }  // namespace
@@ -119,17 +158,18 @@ int runReportCommand(const std::vector<std::string>& arguments, std::ostream& ou
                      const DateTimeFormat& dates)
 {
     Request request;
-    if (!parse(arguments, request)) {
-        err << Usage;
+    if (const std::optional<std::string> problem = parse(arguments, request)) {
+        err << Program << ": " << *problem << "\n\n" << Usage;
         return static_cast<int>(ExitStatus::Usage);
     }
+    // Help and version are output like any other: a full disk is a failure.
     if (request.help) {
         out << Usage;
-        return static_cast<int>(ExitStatus::Ok);
+        return finishOutput(out, err, ExitStatus::Ok);
     }
     if (request.version) {
         out << Program << ' ' << TIPLARK_VERSION << '\n';
-        return static_cast<int>(ExitStatus::Ok);
+        return finishOutput(out, err, ExitStatus::Ok);
     }
 
     if (request.mode == Mode::Score)
@@ -142,8 +182,8 @@ int runReportCommand(const std::vector<std::string>& arguments, std::ostream& ou
         ConsoleMessages messages(err);
         NoCursor cursor;
         MainBoard main(Services{messages, cursor, dates});
-        if (const char* failure = loadFailure(LoadPredictions(main, file))) {
-            err << Program << ": " << file << ": " << failure << '\n';
+        if (const PredictionsLoad load = LoadPredictions(main, file); load != PredictionsLoad::Loaded) {
+            reportLoadFailure(err, file, load);
             return static_cast<int>(ExitStatus::Failure);
         }
 
@@ -154,16 +194,11 @@ int runReportCommand(const std::vector<std::string>& arguments, std::ostream& ou
                 : BuildReportLines(preferences.languageIndex, boardTexts(main.board()));
         for (const std::string& line : lines)
             out << line << '\n';
-        out.flush();
-        if (!out) {
-            err << Program << ": cannot write the output\n";
-            return static_cast<int>(ExitStatus::Failure);
-        }
     } catch (const std::exception& error) {
-        err << Program << ": " << file << ": " << error.what() << '\n';
+        reportFileProblem(err, file, error.what());
         return static_cast<int>(ExitStatus::Failure);
     }
-    return static_cast<int>(ExitStatus::Ok);
+    return finishOutput(out, err, ExitStatus::Ok);
 }
 
 }  // namespace tiplark

@@ -1,28 +1,40 @@
 #include "ScoreCommand.h"
 
 #include "CommandSupport.h"
+#include "PrintableName.h"
 #include "i18n/LanguageTables.h"
 #include "report/FixedWidth.h"
 #include "scoring/Comparison.h"
 #include "scoring/Pool.h"
 #include "tournament/TournamentData.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <array>
 #include <exception>
+#include <filesystem>
+#include <map>
 #include <ostream>
+#include <utility>
+#include <variant>
 
 namespace tiplark {
 namespace {
 
-int finish(std::ostream& out, std::ostream& err, ExitStatus status)
+// A file is the same file when it is the same device and inode, whatever the
+// path that names it; a path that names nothing is compared as written,
+// made absolute and without "." and "..".
+using FileIdentity = std::variant<std::pair<dev_t, ino_t>, std::string>;
+
+FileIdentity fileIdentity(const std::string& file)
 {
-    out.flush();
-    if (!out) {
-        err << Program << ": cannot write the output\n";
-        return static_cast<int>(ExitStatus::Failure);
-    }
-    return static_cast<int>(status);
+    struct stat status {};
+    if (::stat(file.c_str(), &status) == 0)
+        return std::pair{status.st_dev, status.st_ino};
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(file, error);
+    return (error ? std::filesystem::path(file) : absolute).lexically_normal().string();
 }
 
 using Fields = std::array<std::string, 7>;
@@ -32,7 +44,7 @@ Fields fields(const PoolEntry& entry)
     const PredictionScore& score = entry.score;
     return {std::to_string(entry.rank), std::to_string(score.total), std::to_string(score.matchTotal),
             std::to_string(score.advanceTotal), std::to_string(score.exact),
-            entry.champion ? englishTeamName(entry.champion) : "-", entry.name};
+            entry.champion ? englishTeamName(entry.champion) : "-", printableName(entry.name)};
 }
 
 void writeTsv(const std::vector<PoolEntry>& ranked, std::ostream& out)
@@ -118,32 +130,38 @@ int runCompareCommand(const std::string& file, std::ostream& out, std::ostream& 
     try {
         const PoolEntry entry = scorePredictionFile(file);
         if (!entry.readable()) {
-            err << Program << ": " << file << ": " << loadFailure(entry.load) << '\n';
+            reportLoadFailure(err, file, entry.load);
             return static_cast<int>(ExitStatus::Failure);
         }
         for (const std::string& line : comparisonLines(entry.language, entry.outcome, realOutcome(), entry.score))
             out << line << '\n';
     } catch (const std::exception& error) {
-        err << Program << ": " << file << ": " << error.what() << '\n';
+        reportFileProblem(err, file, error.what());
         return static_cast<int>(ExitStatus::Failure);
     }
-    return finish(out, err, ExitStatus::Ok);
+    return finishOutput(out, err, ExitStatus::Ok);
 }
 
 int runScoreCommand(const std::vector<std::string>& files, ScoreFormat format, std::ostream& out, std::ostream& err)
 {
     std::vector<PoolEntry> entries;
     bool allRead = true;
+    std::map<FileIdentity, const std::string*> seen;
     for (const std::string& file : files) {
+        const auto [first, isNew] = seen.emplace(fileIdentity(file), &file);
+        if (!isNew) {
+            reportFileProblem(err, file, "the same file as " + printableName(*first->second) + ", ranked once");
+            continue;
+        }
         try {
             entries.push_back(scorePredictionFile(file));
         } catch (const std::exception& error) {
-            err << Program << ": " << file << ": " << error.what() << '\n';
+            reportFileProblem(err, file, error.what());
             allRead = false;
             continue;
         }
         if (!entries.back().readable()) {
-            err << Program << ": " << file << ": " << loadFailure(entries.back().load) << '\n';
+            reportLoadFailure(err, file, entries.back().load);
             allRead = false;
             entries.pop_back();
         }
@@ -153,7 +171,7 @@ int runScoreCommand(const std::vector<std::string>& files, ScoreFormat format, s
         writeTsv(ranked, out);
     else
         writeTable(ranked, out);
-    return finish(out, err, allRead ? ExitStatus::Ok : ExitStatus::Failure);
+    return finishOutput(out, err, allRead ? ExitStatus::Ok : ExitStatus::Failure);
 }
 
 }  // namespace tiplark

@@ -16,6 +16,8 @@ enum class ScoreFormat { Table, Tsv };
 // tiplark-report --score FILE...: the files ranked against the real results,
 // best first, as an aligned table or tab-separated values. Each unreadable
 // file is one line on `err`; the others are still ranked and the status is 1.
+// A file named twice (the same path, or another path to the same file) is
+// ranked once, with a line on `err`.
 int runScoreCommand(const std::vector<std::string>& files, ScoreFormat format, std::ostream& out, std::ostream& err);
 
 }  // namespace tiplark

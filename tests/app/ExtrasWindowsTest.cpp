@@ -1,4 +1,5 @@
 #include "i18n/Language.h"
+#include "i18n/LanguageTables.h"
 #include "services/AssetLocator.h"
 #include "venues/Celebration.h"
 #include "venues/VenueTable.h"
@@ -25,9 +26,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <QRegularExpression>
+
+#include <array>
 #include <functional>
+#include <map>
 #include <memory>
+#include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 using namespace tiplark;
@@ -87,8 +94,8 @@ private slots:
     void browserFailureIsReportedAndTheWindowStays();
     void damagedOrMissingPicturesLeaveWindowsUsable();
 
-    void rankingCriteriaTexts_data();
-    void rankingCriteriaTexts();
+    void rankingCriteriaSpeakEveryLanguage();
+    void venueWindowSpeaksTheLanguageToTheScreenReader();
 
     void celebrationCheersTheFavourite();
     void celebrationBoosAnyOtherChampion();
@@ -254,46 +261,79 @@ void ExtrasWindowsTest::damagedOrMissingPicturesLeaveWindowsUsable()
     QVERIFY(winner.findChild<QLabel*>(QStringLiteral("FavoriteTrophyImage"))->pixmap().isNull());
 }
 
-void ExtrasWindowsTest::rankingCriteriaTexts_data()
+// What the window says in each language: every label and button text, the
+// title and group title, and every accessible name, by widget.
+std::map<QString, QString> windowTexts(QWidget* window)
 {
-    QTest::addColumn<int>("language");
-    QTest::newRow("English") << 0;
-    QTest::newRow("Spanish") << 1;
-    QTest::newRow("French") << 2;
-    QTest::newRow("German") << 3;
+    std::map<QString, QString> texts{{QStringLiteral("title"), window->windowTitle()}};
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->accessibleName().isEmpty())
+            texts[w->objectName() + QStringLiteral(" (name)")] = w->accessibleName();
+        const QString shown = text(window, qPrintable(w->objectName()));
+        if (!w->objectName().isEmpty() && !shown.startsWith(QStringLiteral("<no ")))
+            texts[w->objectName()] = shown;
+        if (auto* box = qobject_cast<QGroupBox*>(w))
+            texts[w->objectName()] = box->title();
+    }
+    return texts;
 }
 
-void ExtrasWindowsTest::rankingCriteriaTexts()
+void ExtrasWindowsTest::rankingCriteriaSpeakEveryLanguage()
 {
-    QFETCH(int, language);
-    useLanguage(language);
-    const auto inLanguage = [language](const char* key) { return QString::fromStdString(Language::text(language, key)); };
-    TStandingsRulesForm form(nullptr, m_h->main.language());
-    form.show();
-    QCOMPARE(form.windowTitle(), QStringLiteral("Tiplark - ") + inLanguage("rules.title"));
-    QCOMPARE(text(&form, "CloseButton"), inLanguage("rules.close"));
-    auto* source = form.findChild<QGroupBox*>(QStringLiteral("CriteriaGroupBox"));
-    QCOMPARE(source->title(), inLanguage("rules.source"));
-    QVERIFY(source->title().endsWith(QStringLiteral(":  ")));
-    QCOMPARE(text(&form, "lbl5"), inLanguage("rules.heading"));
-    const std::pair<const char*, const char*> criteria[] = {
-        {"lbl5a", "rules.c1"}, {"lbl5b", "rules.c2"}, {"lbl5c", "rules.c3"}, {"lbl5d", "rules.c4"},
-        {"lbl5e", "rules.c5"}, {"lbl5f", "rules.c6"}, {"lbl5g", "rules.c7"}};
-    for (const auto& [label, key] : criteria)
-        QCOMPARE(text(&form, label), inLanguage(key));
-    QCOMPARE(text(&form, "lbl6"), inLanguage("rules.qualify"));
-    QCOMPARE(text(&form, "Label3"), QStringLiteral("5"));
-    QCOMPARE(text(&form, "Label12"), QStringLiteral("(g)"));
-    if (language == 1) {
-        QCOMPARE(form.windowTitle(), QStringLiteral("Tiplark - Criterios de Clasificación"));
-        QCOMPARE(text(&form, "CloseButton"), QStringLiteral("&Cerrar"));
+    std::array<std::map<QString, QString>, LanguageCount> said;
+    for (int language = 0; language < LanguageCount; ++language) {
+        useLanguage(language);
+        TStandingsRulesForm form(nullptr, m_h->main.language());
+        form.show();
+        said[static_cast<size_t>(language)] = windowTexts(&form);
+        QTest::keyClick(&form, Qt::Key_Return);
+        QVERIFY(!form.isVisible());
     }
-    if (language == 2) {
-        QVERIFY(text(&form, "lbl5a").contains(QStringLiteral("l\u2019issue")));
-        QVERIFY(text(&form, "lbl5a").contains(QStringLiteral("ex \u00e6quo")));
+    // The numbers and letters of the criteria are the same in every language;
+    // every other text is the language's own.
+    const QRegularExpression sameEverywhere(QStringLiteral("^(\\d|\\([a-g]\\))$"));
+    const std::map<QString, QString>& english = said[LanguageEnglish];
+    QVERIFY(english.size() > 20);
+    for (int language = 1; language < LanguageCount; ++language) {
+        const std::map<QString, QString>& texts = said[static_cast<size_t>(language)];
+        QCOMPARE(texts.size(), english.size());
+        for (const auto& [widget, caption] : texts) {
+            QVERIFY2(!caption.isEmpty(), qPrintable(widget));
+            if (!sameEverywhere.match(caption).hasMatch())
+                QVERIFY2(caption != english.at(widget), qPrintable(widget + QStringLiteral(": ") + caption));
+        }
     }
-    QTest::keyClick(&form, Qt::Key_Return);
-    QVERIFY(!form.isVisible());
+    // The seven criteria are seven different texts, each named by its letter.
+    std::set<QString> criteria;
+    for (const char letter : std::string_view("abcdefg")) {
+        const QString label = QStringLiteral("lbl5") + QLatin1Char(letter);
+        criteria.insert(english.at(label));
+        QVERIFY(english.at(label + QStringLiteral(" (name)")).endsWith(QStringLiteral("(%1)").arg(QLatin1Char(letter))));
+    }
+    QCOMPARE(criteria.size(), size_t{7});
+    QVERIFY(said[LanguageFrench].at(QStringLiteral("lbl5a")).contains(QStringLiteral("ex \u00e6quo")));
+}
+
+void ExtrasWindowsTest::venueWindowSpeaksTheLanguageToTheScreenReader()
+{
+    useLanguage(LanguageEnglish);
+    TStadiumForm english(nullptr, m_h->main.language(), 101, *m_links, m_assets);
+    useLanguage(LanguageGerman);
+    TStadiumForm german(nullptr, m_h->main.language(), 101, *m_links, m_assets);
+    english.show();
+    german.show();
+    int named = 0;
+    for (QWidget* w : english.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&english) || w->accessibleName().isEmpty())
+            continue;
+        ++named;
+        auto* other = german.findChild<QWidget*>(w->objectName());
+        QVERIFY2(other, qPrintable(w->objectName()));
+        QVERIFY2(!other->accessibleName().isEmpty() && other->accessibleName() != w->accessibleName(),
+                 qPrintable(w->objectName() + QStringLiteral(": ") + w->accessibleName()));
+    }
+    // The name, the picture, both arrows, both web sites and the capacity.
+    QCOMPARE(named, 7);
 }
 
 void ExtrasWindowsTest::celebrationCheersTheFavourite()

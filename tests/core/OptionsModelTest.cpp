@@ -117,7 +117,7 @@ TEST_F(OptionsModelTest, FirstRunOkStoresSavesAndAppliesTheLanguage)
     EXPECT_FALSE(p.firstRun);
     EXPECT_EQ(h.text("GroupALbl"), "Grupo A");
     EXPECT_EQ(h.main.language().previousTeamName(11), "Germany");
-    EXPECT_EQ(h.main.language().translate("Germany"), "Alemania");
+    EXPECT_EQ(h.main.language().teamName(11), "Alemania");
     EXPECT_EQ(h.board().control("GA11Lbl").hint, "Múnich\rFriday, 09/06/2006 12:00");
 }
 
@@ -290,7 +290,7 @@ TEST_F(OptionsModelTest, LaterOkTranslatesFromTheNamesOnTheBoard)
     model.LangCBChange();
     ASSERT_TRUE(model.OKButtonClick());
     EXPECT_EQ(h.main.language().previousTeamName(11), "Alemania");
-    EXPECT_EQ(h.main.language().translate("Alemania"), "Allemagne");
+    EXPECT_EQ(h.main.language().teamName(11), "Allemagne");
     EXPECT_TRUE(h.main.preferences().teamNamesPending);
 }
 

@@ -4,7 +4,6 @@
 #include "TemporaryFolder.h"
 #include "document/OptionsModel.h"
 #include "document/PredictionsFile.h"
-#include "platform/Trace.h"
 
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+#include "tournament/TournamentData.h"
+#include "venues/VenueTable.h"
 #include "venues/WebLinkLauncher.h"
 #include "venues/WebLinkTable.h"
 
@@ -5,9 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <regex>
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tiplark {
@@ -35,19 +40,61 @@ protected:
     WebLinkLauncher links{browser, messages, cursor};
 };
 
-TEST_F(WebLinksTest, OrganizerItemsPickTheAddressOfTheLanguage)
+// An address the browser can open as it stands: https, a host name of
+// letters, digits, dots and hyphens with at least one dot, and a path, query
+// of printable ASCII without blanks or quotes.
+bool isHttpsAddress(const std::string& address)
+{
+    static const std::regex form(R"(https://([a-z0-9-]+\.)+[a-z]{2,}(/[A-Za-z0-9._~%/?=&+-]*)?)");
+    return std::regex_match(address, form);
+}
+
+TEST(WebAddresses, EveryAddressOfEveryItemAndVenueIsAWellFormedHttpsAddress)
+{
+    for (int tag = 0; tag <= 120; ++tag) {
+        for (int language = -1; language <= LanguageCount; ++language) {
+            const std::string address = webLinkAddress(tag, language);
+            EXPECT_TRUE(address == NoAddress || isHttpsAddress(address)) << tag << ' ' << language << ": " << address;
+        }
+    }
+    for (const VenueInfo& venue : venues()) {
+        EXPECT_TRUE(isHttpsAddress(venue.cityAddress)) << venue.cityAddress;
+        EXPECT_TRUE(isHttpsAddress(venue.stadiumAddress)) << venue.stadiumAddress;
+    }
+    EXPECT_FALSE(isHttpsAddress("http://www.dfb.de/"));
+    EXPECT_FALSE(isHttpsAddress("https://www.dfb.de/a b"));
+    EXPECT_FALSE(isHttpsAddress("https://localhost/"));
+}
+
+TEST(WebAddresses, OrganizerItemsHaveAPageForEachLanguageAndEnglishForAnyOther)
 {
     for (const OrganizerLink& link : organizerLinks()) {
+        std::set<std::string> pages;
         for (int language = 0; language < LanguageCount; ++language)
-            EXPECT_EQ(webLinkAddress(link.tag, language), link.addresses[static_cast<size_t>(language)]);
-        // An unknown language index falls back to English.
-        EXPECT_EQ(webLinkAddress(link.tag, 7), link.addresses[0]);
-        EXPECT_EQ(webLinkAddress(link.tag, -1), link.addresses[0]);
-        EXPECT_EQ(std::set<std::string>(link.addresses.begin(), link.addresses.end()).size(), static_cast<size_t>(LanguageCount)) << link.menuItem;
+            pages.insert(webLinkAddress(link.tag, language));
+        EXPECT_EQ(pages.size(), static_cast<size_t>(LanguageCount)) << link.menuItem;
+        EXPECT_EQ(webLinkAddress(link.tag, 7), webLinkAddress(link.tag, LanguageEnglish));
+        EXPECT_EQ(webLinkAddress(link.tag, -1), webLinkAddress(link.tag, LanguageEnglish));
     }
-    EXPECT_EQ(webLinkAddress(50, 2), "https://www.fifa.com/fr");
-    EXPECT_EQ(webLinkAddress(50, 1), "https://www.fifa.com/es");
-    EXPECT_EQ(webLinkAddress(50, 3), "https://www.fifa.com/de");
+    EXPECT_EQ(webLinkAddress(50, LanguageFrench), "https://www.fifa.com/fr");
+    EXPECT_EQ(webLinkAddress(50, LanguageGerman), "https://www.fifa.com/de");
+}
+
+// Each federation item belongs to its team: its menu item and flag start
+// like the team's English name, so that a row shifted in the table shows.
+TEST(WebAddresses, FederationItemsMatchTheirTeam)
+{
+    const auto start = [](std::string_view text) {
+        std::string letters;
+        for (const char c : text.substr(0, 3))
+            letters += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return letters;
+    };
+    for (const FederationLink& link : federationLinks()) {
+        const std::string team = start(englishTeamName(link.tag));
+        EXPECT_EQ(start(link.menuItem), team) << link.menuItem;
+        EXPECT_EQ(start(std::string_view(link.picture).substr(std::string_view("flag-").size())), team) << link.picture;
+    }
 }
 
 TEST_F(WebLinksTest, EveryTeamButAngolaHasItsOwnFederationAddress)

@@ -2,6 +2,7 @@
 
 #include "document/MainBoard.h"
 #include "i18n/Language.h"
+#include "i18n/LanguageTables.h"
 #include "scoring/Comparison.h"
 
 #include <QFrame>

@@ -14,13 +14,12 @@ namespace {
 struct DonationButton {
     const char* name;
     const char* picture;
-    const char* accessibleName;
+    const char* accessibleNameKey;
     const char* address;
 };
 constexpr DonationButton DonationButtons[] = {
-    {"DonateEuroImage", "donate-euro.png", "Donate in euros", "https://www.paypal.com/donate/?currency_code=EUR"},
-    {"DonateDollarImage", "donate-dollar.png", "Donate in dollars",
-     "https://www.paypal.com/donate/?currency_code=USD"},
+    {"DonateEuroImage", "donate-euro.png", "donation.euros", "https://www.paypal.com/donate/?currency_code=EUR"},
+    {"DonateDollarImage", "donate-dollar.png", "donation.dollars", "https://www.paypal.com/donate/?currency_code=USD"},
 };
 
 }  // namespace
@@ -51,7 +50,7 @@ TDonationForm::TDonationForm(QWidget* parent, const Language& language, WebLinkL
         button->setFlat(true);
         button->setCursor(Qt::PointingHandCursor);
         button->setAutoDefault(false);
-        button->setAccessibleName(QLatin1String(donation.accessibleName));
+        button->setAccessibleName(text(donation.accessibleNameKey));
         button->setToolTip(QLatin1String(donation.address));
         const std::string address = donation.address;
         connect(button, &QPushButton::clicked, this, [&links, address] { links.OpenInDefaultBrowser(address); });

@@ -2,9 +2,9 @@
 
 #include "document/BoxTexts.h"
 #include "document/ExitPrompt.h"
+#include "document/LoadFailure.h"
 #include "document/MainBoard.h"
 #include "document/PredictionsFile.h"
-#include "platform/Trace.h"
 #include "report/ScheduleLines.h"
 #include "report/TextLookup.h"
 #include "scoring/Comparison.h"
@@ -200,7 +200,6 @@ bool TMainForm::FormClose()
 
 bool TMainForm::FormCreate()
 {
-    StartTrace();
     // Qt hides a tool-tip after ten seconds already, the pause the match
     // hints need to be read.
     bool set = true;
@@ -328,11 +327,8 @@ void TMainForm::ImportPrediction1Click()
     if (path.isEmpty())
         return;
     const PredictionsLoad load = ImportPrediction(m_main, path.toStdString());
-    const char* reason = load == PredictionsLoad::Missing    ? "file.missing"
-                         : load == PredictionsLoad::FirstRun ? "file.notSaved"
-                                                             : "file.unreadable";
     if (load != PredictionsLoad::Loaded)
-        m_main.services().messages.showError(fillIn(language.text("msg.cannotRead"), path.toStdString(), language.text(reason)));
+        m_main.services().messages.showError(loadFailureMessage(language.index(), path.toStdString(), load));
 }
 
 void TMainForm::FillInRealResults1Click()

@@ -43,7 +43,7 @@ public slots:
     void SaveButtonClick();
     void OKButtonClick();
     void ClearAllButtonClick();
-    // The clear button of one panel (GroupPanelA .. GPFinal).
+    // One handler for the clear buttons of all 13 panels (GroupPanelA .. GPFinal).
     void GroupADelButtonClick(tiplark::ControlId panel);
     void Undo1Click();
     void Redo1Click();

@@ -18,10 +18,9 @@
 namespace tiplark {
 namespace {
 
-// The design-time caption of an item whose caption follows the language.
-const char* englishText(const char* key)
+QString englishText(const char* key)
 {
-    return languageText(LanguageEnglish, key).c_str();
+    return QString::fromStdString(languageText(LanguageEnglish, key));
 }
 
 }  // namespace
@@ -31,95 +30,99 @@ MainMenu::MainMenu(QMenuBar* bar)
     , m_bar(bar)
 {
     const AssetLocator assets;
-    QMenu* file = addMenu(bar, nullptr, "File1", "menu.file", "&File");
-    addAction(file, "Clear1", "menu.clear", "&Clear");
-    addAction(file, "Save1", "menu.save", "&Save");
-    addAction(file, "Report1", "menu.printReport", "&Print Report");
+    QMenu* file = addMenu(bar, nullptr, "File1", "menu.file");
+    addAction(file, "Clear1", "menu.clear");
+    addAction(file, "Save1", "menu.save");
+    addAction(file, "Report1", "menu.printReport");
     file->addSeparator();
-    addAction(file, "ExportPrediction1", "menu.exportPrediction", englishText("menu.exportPrediction"));
-    addAction(file, "ImportPrediction1", "menu.importPrediction", englishText("menu.importPrediction"));
-    addAction(file, "FillInRealResults1", "menu.fillInReal", englishText("menu.fillInReal"));
+    addAction(file, "ExportPrediction1", "menu.exportPrediction");
+    addAction(file, "ImportPrediction1", "menu.importPrediction");
+    addAction(file, "FillInRealResults1", "menu.fillInReal");
     file->addSeparator();
-    addAction(file, "Exit1", "menu.exit", "&Exit");
+    addAction(file, "Exit1", "menu.exit");
 
-    QMenu* edit = addMenu(bar, nullptr, "Edit1", "menu.edit", "&Edit");
-    QAction* undo = addAction(edit, "Undo1", "menu.undo", "&Undo");
+    QMenu* edit = addMenu(bar, nullptr, "Edit1", "menu.edit");
+    QAction* undo = addAction(edit, "Undo1", "menu.undo");
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    QAction* redo = addAction(edit, "Redo1", "menu.redo", "&Redo");
+    QAction* redo = addAction(edit, "Redo1", "menu.redo");
     // Both of the usual keys, whatever the desktop's own habit.
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
 
-    QMenu* view = addMenu(bar, nullptr, "View1", "menu.view", "&View");
-    addAction(view, "Schedule1", "menu.schedule", "&Game Schedule");
-    addAction(view, "RankingCriteria1", "menu.rankingCriteria", "Ranking &Criteria");
-    addAction(view, "CompareRealResults1", "menu.compare", englishText("menu.compare"));
-    addAction(view, "PredictionPool1", "menu.pool", englishText("menu.pool"));
-    QMenu* stadiums = addMenu(nullptr, view, "Stadiums1", "menu.stadiums", "S&tadiums");
+    QMenu* view = addMenu(bar, nullptr, "View1", "menu.view");
+    addAction(view, "Schedule1", "menu.schedule");
+    addAction(view, "RankingCriteria1", "menu.rankingCriteria");
+    addAction(view, "CompareRealResults1", "menu.compare");
+    addAction(view, "PredictionPool1", "menu.pool");
+    QMenu* stadiums = addMenu(nullptr, view, "Stadiums1", "menu.stadiums");
     for (const VenueInfo& venue : venues()) {
-        QAction* city = addAction(stadiums, venue.menuItem, venue.cityKey, englishText(venue.cityKey));
+        QAction* city = addAction(stadiums, venue.menuItem, venue.cityKey);
         city->setData(venue.number);
         m_cities.push_back(city);
     }
 
-    addAction(bar, "Options1", "menu.options", "O&ptions");
+    addAction(bar, "Options1", "menu.options");
 
     // The organiser's items: FIFA1 on the menu itself, the other three under
     // the tournament-site submenu.
-    QMenu* internet = addMenu(bar, nullptr, "Internet1", "menu.internetLinks", "&Internet Links");
+    QMenu* internet = addMenu(bar, nullptr, "Internet1", "menu.internetLinks");
     QMenu* worldCup = nullptr;
     for (const OrganizerLink& link : organizerLinks()) {
         QMenu* parent = internet;
         if (link.tag != organizerLinks().front().tag) {
             if (!worldCup) {
-                worldCup = addMenu(nullptr, internet, "WorldCup1", "menu.worldCupSite", "2006 FIFA &World Cup Germany");
+                worldCup = addMenu(nullptr, internet, "WorldCup1", "menu.worldCupSite");
                 worldCup->menuAction()->setIcon(assets.picture(QString::fromLatin1(WorldCupSitePicture)));
             }
             parent = worldCup;
         }
-        QAction* item = addLink(parent, link.menuItem, link.captionKey, englishText(link.captionKey), link.tag);
+        QAction* item = addAction(parent, link.menuItem, link.captionKey);
+        addLink(item, link.tag);
         if (link.picture)
             item->setIcon(assets.picture(QString::fromLatin1(link.picture)));
     }
-    QMenu* federations = addMenu(nullptr, internet, "OfficialFootballSites1", "menu.federationSites",
-                                 "Official Footba&ll Federations Sites");
+    QMenu* federations = addMenu(nullptr, internet, "OfficialFootballSites1", "menu.federationSites");
     federations->menuAction()->setIcon(assets.picture(QString::fromLatin1(FederationSitesPicture)));
     for (const FederationLink& link : federationLinks()) {
-        QAction* item = addLink(federations, link.menuItem, nullptr, englishTeamName(link.tag), link.tag);
+        QAction* item = newAction(federations, link.menuItem, QString::fromUtf8(englishTeamName(link.tag)));
+        addLink(item, link.tag);
         item->setIcon(assets.picture(QString::fromLatin1(link.picture)));
         // Angola's federation has no page to open.
         item->setEnabled(link.address != nullptr);
         m_teams.push_back(item);
     }
 
-    addAction(bar, "About1", "menu.about", "&About");
-    addAction(bar, "MakeaDonation1", "menu.donate", "Make a &Donation!");
+    addAction(bar, "About1", "menu.about");
+    addAction(bar, "MakeaDonation1", "menu.donate");
 }
 
-QMenu* MainMenu::addMenu(QMenuBar* bar, QMenu* parent, const char* name, const char* key, const char* caption)
+QMenu* MainMenu::addMenu(QMenuBar* bar, QMenu* parent, const char* name, const char* key)
 {
-    QMenu* menu = bar ? bar->addMenu(QString::fromUtf8(caption)) : parent->addMenu(QString::fromUtf8(caption));
+    QMenu* menu = bar ? bar->addMenu(englishText(key)) : parent->addMenu(englishText(key));
     menu->setObjectName(QString::fromLatin1(name));
     menu->menuAction()->setObjectName(QString::fromLatin1(name));
     m_captioned.push_back({menu->menuAction(), key});
     return menu;
 }
 
-QAction* MainMenu::addAction(QWidget* parent, const char* name, const char* key, const char* caption)
+QAction* MainMenu::addAction(QWidget* parent, const char* name, const char* key)
 {
-    auto* action = new QAction(QString::fromUtf8(caption), parent);
-    action->setObjectName(QString::fromLatin1(name));
-    parent->addAction(action);
-    if (key)
-        m_captioned.push_back({action, key});
+    QAction* action = newAction(parent, name, englishText(key));
+    m_captioned.push_back({action, key});
     return action;
 }
 
-QAction* MainMenu::addLink(QMenu* menu, const char* name, const char* key, const char* caption, int tag)
+QAction* MainMenu::newAction(QWidget* parent, const char* name, const QString& caption)
 {
-    QAction* action = addAction(menu, name, key, caption);
+    auto* action = new QAction(caption, parent);
+    action->setObjectName(QString::fromLatin1(name));
+    parent->addAction(action);
+    return action;
+}
+
+void MainMenu::addLink(QAction* action, int tag)
+{
     action->setData(tag);
     m_links.push_back(action);
-    return action;
 }
 
 QAction* MainMenu::action(const char* name) const

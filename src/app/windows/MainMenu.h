@@ -38,9 +38,11 @@ private:
         const char* key;
     };
 
-    QMenu* addMenu(QMenuBar* bar, QMenu* parent, const char* name, const char* key, const char* caption);
-    QAction* addAction(QWidget* parent, const char* name, const char* key, const char* caption);
-    QAction* addLink(QMenu* menu, const char* name, const char* key, const char* caption, int tag);
+    // Items whose caption is the text of `key`, English until a language is applied.
+    QMenu* addMenu(QMenuBar* bar, QMenu* parent, const char* name, const char* key);
+    QAction* addAction(QWidget* parent, const char* name, const char* key);
+    QAction* newAction(QWidget* parent, const char* name, const QString& caption);
+    void addLink(QAction* action, int tag);
 
     QMenuBar* m_bar;
     std::vector<Captioned> m_captioned;

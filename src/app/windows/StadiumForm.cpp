@@ -27,8 +27,9 @@ QLabel* makeCaption(QWidget* parent, const char* name, const std::string& text)
     return label;
 }
 
-QPushButton* makeArrow(QWidget* parent, const char* name, const QString& accessibleName, const QPixmap& glyph)
+QPushButton* makeArrow(QWidget* parent, const char* name, const std::string& caption, const QPixmap& glyph)
 {
+    const QString accessibleName = QString::fromStdString(caption);
     auto* button = new QPushButton(parent);
     button->setObjectName(QLatin1String(name));
     button->setFixedSize(44, 44);
@@ -59,7 +60,7 @@ TStadiumForm::TStadiumForm(QWidget* parent, const Language& language, int venueN
     nameFont.setPixelSize(16);
     nameFont.setBold(true);
     m_stadiumName->setFont(nameFont);
-    m_stadiumName->setAccessibleName(QStringLiteral("Stadium name"));
+    m_stadiumName->setAccessibleName(QString::fromStdString(language.text("venue.stadiumName")));
 
     // The twelve pictures lie on top of each other; one at a time is shown.
     m_pictures = new QWidget(this);
@@ -75,9 +76,9 @@ TStadiumForm::TStadiumForm(QWidget* parent, const Language& language, int venueN
         picture->hide();
     }
 
-    QPushButton* left = makeArrow(this, "LeftButton", QStringLiteral("Previous venue"),
+    QPushButton* left = makeArrow(this, "LeftButton", language.text("venue.previous"),
                                   assets.picture(QStringLiteral("arrow-left.png")));
-    QPushButton* right = makeArrow(this, "RightButton", QStringLiteral("Next venue"),
+    QPushButton* right = makeArrow(this, "RightButton", language.text("venue.next"),
                                    assets.picture(QStringLiteral("arrow-right.png")));
 
     QLabel* cityCaption = makeCaption(this, "CityWebSiteStaticPanel", language.text("venue.cityWebSite"));

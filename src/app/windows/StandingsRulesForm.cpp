@@ -1,6 +1,7 @@
 #include "windows/StandingsRulesForm.h"
 
 #include "i18n/Language.h"
+#include "i18n/LanguageTables.h"
 #include "windows/ScreenCentre.h"
 
 #include <QGridLayout>
@@ -68,7 +69,6 @@ TStandingsRulesForm::TStandingsRulesForm(QWidget* parent, const Language& langua
         const CriterionRow& c = Criteria[row];
         grid->addWidget(makeLabel(m_criteria, c.letterName, QLatin1String(c.letter), true), row + 1, 1);
         m_criterion[row] = makeLabel(m_criteria, c.textName, {}, false);
-        m_criterion[row]->setAccessibleName(QStringLiteral("Criterion ") + QLatin1String(c.letter));
         grid->addWidget(m_criterion[row], row + 1, 2);
     }
     // Criterion (a) is two sentences and wraps; the others stay on one line.
@@ -111,8 +111,11 @@ void TStandingsRulesForm::FormShow()
     m_close->setText(text("rules.close"));
     m_criteria->setTitle(text("rules.source"));
     m_heading->setText(text("rules.heading"));
-    for (int row = 0; row < 7; ++row)
+    for (int row = 0; row < 7; ++row) {
         m_criterion[row]->setText(text(Criteria[row].key));
+        m_criterion[row]->setAccessibleName(
+            QString::fromStdString(fillIn(m_language.text("rules.criterion"), Criteria[row].letter)));
+    }
     m_qualify->setText(text("rules.qualify"));
     // The designed size, or more where the language's texts need it; the
     // wrapped criterion takes its lines at the width the others leave.

@@ -2,7 +2,6 @@
 
 #include "document/MainBoard.h"
 #include "document/PredictionsFile.h"
-#include "platform/Trace.h"
 
 namespace tiplark {
 
@@ -10,12 +9,8 @@ bool FormClose(MainBoard& main, const std::string& path)
 {
     switch (main.services().messages.askYesNoCancel(main.language().text("msg.saveBeforeExit"))) {
     case DialogResult::Yes:
-        if (!SaveAll(main, path))
-            return false;
-        EndTrace();
-        return true;
+        return SaveAll(main, path);
     case DialogResult::No:
-        EndTrace();
         return true;
     default:
         return false;

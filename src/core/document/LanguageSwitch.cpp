@@ -1,8 +1,6 @@
 #include "document/LanguageSwitch.h"
 
-#include "i18n/KickoffTable.h"
 #include "i18n/Language.h"
-#include "i18n/LanguageTables.h"
 #include "i18n/Preferences.h"
 
 #include <array>
@@ -21,7 +19,7 @@ constexpr std::array<const char*, 3> FractionRounds = {"1/8 ", "1/4 ", "1/2 "};
 
 void writeMatchHints(Board& board, const BoardControls& controls, const Language& language)
 {
-    for (int slot = 1; slot <= MatchSlotCount; ++slot) {
+    for (int slot = 1; slot <= MatchCount; ++slot) {
         for (const ControlId label : controls.matchLabels(slot))
             board.setHint(label, language.matchHint(slot));
     }
@@ -46,14 +44,10 @@ void writeGroups(Board& board, const BoardControls& controls, const Language& la
 
 void writeRounds(Board& board, const BoardControls& controls, const Language& language)
 {
-    const std::string& finalWord = language.text("board.final");
-    // German's plural of "Finale" is the word itself.
-    const char* suffix = language.index() == LanguageSpanish ? "es" : language.index() == LanguageGerman ? "" : "s";
-    const std::string plural = finalWord + suffix;
     for (size_t r = 0; r < FractionRounds.size(); ++r)
-        board.setText(controls.rounds[r].heading, FractionRounds[r] + plural);
+        board.setText(controls.rounds[r].heading, FractionRounds[r] + language.text("board.finals"));
     board.setText(controls.round(Round::Third).heading, language.text("board.third"));
-    board.setText(controls.round(Round::Final).heading, finalWord);
+    board.setText(controls.round(Round::Final).heading, language.text("board.final"));
     board.setText(controls.championHeading, language.text("board.champion"));
     for (const RoundControls& round : controls.rounds)
         board.setHint(round.clearButton, language.text("hint.clearScores"));

@@ -57,8 +57,9 @@ public:
     // What the user typed into a score or penalty box; keystrokes in one box
     // one after the other are one step.
     void userEdit(ControlId box, std::string_view text);
-    // The clear button of one panel (GroupPanelA .. GPFinal), and Clear All.
+    // One handler for the clear buttons of all 13 panels (GroupPanelA .. GPFinal).
     void GroupADelButtonClick(ControlId panel);
+    // ClearAllButton and the File menu's Clear1.
     void ClearAllButtonClick();
     void Undo1Click() { m_history.undo(); }
     void Redo1Click() { m_history.redo(); }

@@ -9,7 +9,7 @@ namespace {
 
 constexpr int Year = 2006;
 
-constexpr std::array<KickoffRow, MatchSlotCount> Rows = {{
+constexpr std::array<KickoffRow, MatchCount> Rows = {{
     {6, 9, 18, "Munich"},  // 1
     {6, 9, 21, "Gelsenkirchen"},  // 2
     {6, 14, 21, "Dortmund"},  // 3
@@ -76,11 +76,9 @@ constexpr std::array<KickoffRow, MatchSlotCount> Rows = {{
     {7, 9, 20, "Berlin"},  // 64
 }};
 
-constexpr int GroupSlotCount = GroupCount * MatchesPerGroup;
-
 void checkSlot(int slot)
 {
-    if (slot < 1 || slot > MatchSlotCount)
+    if (slot < 1 || slot > MatchCount)
         throw std::out_of_range("match slot");
 }
 
@@ -100,9 +98,9 @@ DateTimeValue germanKickoff(int slot)
 
 const std::string& kickoffCityKey(int slot)
 {
-    static const std::array<std::string, MatchSlotCount> keys = [] {
-        std::array<std::string, MatchSlotCount> result;
-        for (int s = 1; s <= MatchSlotCount; ++s)
+    static const std::array<std::string, MatchCount> keys = [] {
+        std::array<std::string, MatchCount> result;
+        for (int s = 1; s <= MatchCount; ++s)
             result[static_cast<size_t>(s - 1)] = std::string("city.") + kickoffRow(s).city;
         return result;
     }();
@@ -113,20 +111,12 @@ const std::string& kickoffCityKey(int slot)
 std::array<std::string, 2> kickoffLabelNames(int slot)
 {
     checkSlot(slot);
-    if (slot <= GroupSlotCount) {
-        const char letter = groups()[static_cast<size_t>((slot - 1) / MatchesPerGroup)].letter;
-        const int match = (slot - 1) % MatchesPerGroup + 1;
-        return {groupLabelName(letter, match, 1), groupLabelName(letter, match, 2)};
+    const MatchPlace place = matchPlace(slot - 1);
+    if (place.group >= 0) {
+        const char letter = groups()[static_cast<size_t>(place.group)].letter;
+        return {groupLabelName(letter, place.match + 1, 1), groupLabelName(letter, place.match + 1, 2)};
     }
-    // The knockout slots follow the rounds in board order.
-    int index = slot - GroupSlotCount - 1;
-    for (int r = 0; r < RoundCount; ++r) {
-        const int count = rounds()[static_cast<size_t>(r)].matchCount;
-        if (index < count)
-            return {knockoutLabelName(static_cast<Round>(r), index + 1, 1), knockoutLabelName(static_cast<Round>(r), index + 1, 2)};
-        index -= count;
-    }
-    throw std::out_of_range("match slot");
+    return {knockoutLabelName(place.round, place.match + 1, 1), knockoutLabelName(place.round, place.match + 1, 2)};
 }
 
 }  // namespace tiplark

@@ -7,10 +7,8 @@
 
 namespace tiplark {
 
-// The 64 matches in match-slot order: 1-48 the group matches group by group,
-// 49-56 the round of 16, 57-60 the quarter-finals, 61-62 the semi-finals,
-// 63 the third place, 64 the final.
-inline constexpr int MatchSlotCount = 64;
+// The match slots 1..64 are the matches in match order (matchPlace of
+// tournament/TournamentData.h) counted from 1.
 
 // Kick-off in German local time (summer time, UTC+2) of 2006, and host city.
 struct KickoffRow {

@@ -12,7 +12,7 @@ namespace {
 
 size_t slotIndex(int slot)
 {
-    if (slot < 1 || slot > MatchSlotCount)
+    if (slot < 1 || slot > MatchCount)
         throw std::out_of_range("match slot");
     return static_cast<size_t>(slot - 1);
 }
@@ -79,7 +79,7 @@ void Language::rebuildKickoffTexts(const Preferences& preferences, const DateTim
     if (basis == m_kickoffBasis)
         return;
     m_kickoffBasis = basis;
-    for (int slot = 1; slot <= MatchSlotCount; ++slot) {
+    for (int slot = 1; slot <= MatchCount; ++slot) {
         const size_t s = slotIndex(slot);
         m_kickoffTexts[s] = formatKickoff(shownKickoff(germanKickoff(slot), preferences), format);
         // "\r" is the line break of hints.
@@ -96,14 +96,6 @@ void Language::SetPreviousTeamNamesEnglish()
 {
     for (int team = 0; team <= TeamCount; ++team)
         m_previousTeamNames[static_cast<size_t>(team)] = teamNameIn(LanguageEnglish, team);
-}
-
-std::optional<std::string> Language::translate(std::string_view caption) const
-{
-    for (int team = 1; team <= TeamCount; ++team)
-        if (m_previousTeamNames[static_cast<size_t>(team)] == caption)
-            return m_teamNames[static_cast<size_t>(team)];
-    return std::nullopt;
 }
 
 }  // namespace tiplark

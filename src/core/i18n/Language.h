@@ -6,7 +6,6 @@
 #include "tournament/TournamentTexts.h"
 
 #include <array>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -49,17 +48,14 @@ public:
 
     void CopyTeamNamesToPrevious();
     void SetPreviousTeamNamesEnglish();
-    // TranslateTeamLabel's lookup: the current name of the team whose previous
-    // name is exactly this caption; nothing when no team has it.
-    std::optional<std::string> translate(std::string_view caption) const;
 
 private:
     int m_index = 0;
     std::array<std::string, TeamCount + 1> m_teamNames;
     std::array<std::string, TeamCount + 1> m_previousTeamNames;
     std::string m_favoriteName;
-    std::array<std::string, MatchSlotCount> m_kickoffTexts;
-    std::array<std::string, MatchSlotCount> m_matchHints;
+    std::array<std::string, MatchCount> m_kickoffTexts;
+    std::array<std::string, MatchCount> m_matchHints;
     // What the kick-off texts and hints were last built from: a language
     // switch or a load applies the language several times, mostly unchanged.
     struct KickoffBasis {

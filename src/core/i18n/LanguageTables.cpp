@@ -295,6 +295,21 @@ constexpr KeyedText Texts[] = {
       "Estadios",
       "Stades",
       "Stadien"}},
+    {"venue.stadiumName",
+     {"Stadium name",
+      "Nombre del estadio",
+      "Nom du stade",
+      "Name des Stadions"}},
+    {"venue.previous",
+     {"Previous venue",
+      "Sede anterior",
+      "Stade précédent",
+      "Vorheriges Stadion"}},
+    {"venue.next",
+     {"Next venue",
+      "Sede siguiente",
+      "Stade suivant",
+      "Nächstes Stadion"}},
     {"donation.line1",
      {"Tiplark is freeware, but your support would be very much appreciated!",
       "¡Tiplark es freeware, pero te estaríamos muy agradecidos si colaborases con nosotros!",
@@ -320,6 +335,16 @@ constexpr KeyedText Texts[] = {
       "¡Muchas gracias por tu colaboración!",
       "Merci pour votre soutien!",
       "Vielen Dank für Ihre Unterstützung!"}},
+    {"donation.euros",
+     {"Donate in euros",
+      "Donar en euros",
+      "Faire un don en euros",
+      "In Euro spenden"}},
+    {"donation.dollars",
+     {"Donate in dollars",
+      "Donar en dólares",
+      "Faire un don en dollars",
+      "In Dollar spenden"}},
     {"donation.title",
      {"Make a Donation!",
       "¡Haz una donación!",
@@ -385,6 +410,11 @@ constexpr KeyedText Texts[] = {
       "sorteo por parte de la Comisión Organizadora de la Copa Mundial de la FIFA.",
       "tirage au sort par la Commission d'Organisation de la Coupe du Monde de la FIFA.",
       "Losentscheid durch die Organisationskommission für die FIFA Fußball-Weltmeisterschaft(TM)."}},
+    {"rules.criterion",
+     {"Criterion %1",
+      "Criterio %1",
+      "Critère %1",
+      "Kriterium %1"}},
     {"rules.qualify",
      {"The two teams coming first and second in each group qualify for the second round.",
       "Los equipos clasificados primero y segundo de cada grupo se clasificarán para la segunda fase.",
@@ -439,6 +469,11 @@ constexpr KeyedText Texts[] = {
      {"Final",
       "Final",
       "Finale",
+      "Finale"}},
+    {"board.finals",
+     {"Finals",
+      "Finales",
+      "Finales",
       "Finale"}},
     {"board.third",
      {"3rd Place",
@@ -769,6 +804,20 @@ const std::vector<std::string>& languageTextKeys()
         return result;
     }();
     return keys;
+}
+
+std::string fillIn(const std::string& text, const std::string& first, const std::string& second)
+{
+    std::string result;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == '1' || text[i + 1] == '2')) {
+            result += text[i + 1] == '1' ? first : second;
+            ++i;
+        } else {
+            result += text[i];
+        }
+    }
+    return result;
 }
 
 }  // namespace tiplark

@@ -23,4 +23,7 @@ const std::string& languageText(int languageIndex, std::string_view key);
 // Every key of the text table, in table order.
 const std::vector<std::string>& languageTextKeys();
 
+// A language text with "%1" and "%2" replaced.
+std::string fillIn(const std::string& text, const std::string& first, const std::string& second = {});
+
 }  // namespace tiplark

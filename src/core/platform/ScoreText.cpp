@@ -2,12 +2,24 @@
 
 #include "board/Board.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string>
 
 namespace tiplark {
 
-int scoreValue(std::string_view text)
+bool isScoreDigit(char32_t character)
+{
+    return character >= U'0' && character <= U'9';
+}
+
+bool isScoreText(std::string_view text)
+{
+    return text.size() <= static_cast<size_t>(ScoreLength)
+           && std::all_of(text.begin(), text.end(), [](char c) { return isScoreDigit(static_cast<unsigned char>(c)); });
+}
+
+std::optional<int> scoreNumber(std::string_view text)
 {
     std::string_view digits = text;
     // A leading sign is part of a decimal integer; blanks are not.
@@ -16,19 +28,16 @@ int scoreValue(std::string_view text)
     int value = 0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     if (digits.empty() || error != std::errc() || end != digits.data() + digits.size())
-        throw ActionAborted{"'" + std::string(text) + "' is not a valid integer value"};
+        return std::nullopt;
     return value;
 }
 
-bool isScoreText(std::string_view text)
+int scoreValue(std::string_view text)
 {
-    if (text.size() > 2)
-        return false;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return false;
-    }
-    return true;
+    const std::optional<int> value = scoreNumber(text);
+    if (!value)
+        throw ActionAborted{"'" + std::string(text) + "' is not a valid integer value"};
+    return *value;
 }
 
 }  // namespace tiplark

@@ -28,7 +28,7 @@ std::vector<std::string> BuildScheduleLines(double zoneShift, double daylightShi
     shifts.zoneShift = zoneShift;
     shifts.daylightShift = daylightShift;
 
-    std::array<std::string, ScheduleMatchCount> dates;
+    std::array<std::string, MatchCount> dates;
     // The pairings start in one column: 30 characters after the prefix, or
     // one past the longest date text when a regional format makes it longer.
     std::size_t longest = 0;
@@ -45,7 +45,7 @@ std::vector<std::string> BuildScheduleLines(double zoneShift, double daylightShi
     const std::size_t dateWidth = longest > DateWidth ? longest + 1 : DateWidth;
 
     std::vector<std::string> lines;
-    lines.reserve(ScheduleMatchCount);
+    lines.reserve(MatchCount);
     for (std::size_t row = 0; row < dates.size(); ++row) {
         const ScheduleEntry& entry = scheduleTable()[row];
         const auto labels = kickoffLabelNames(entry.slot);

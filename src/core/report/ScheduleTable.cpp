@@ -4,7 +4,7 @@ namespace tiplark {
 namespace {
 
 // Match number, kick-off slot, bracket pairing.
-const std::array<ScheduleEntry, ScheduleMatchCount> Schedule = {{
+const std::array<ScheduleEntry, MatchCount> Schedule = {{
     {1, 1, nullptr},
     {2, 2, nullptr},
     {3, 7, nullptr},
@@ -73,7 +73,7 @@ const std::array<ScheduleEntry, ScheduleMatchCount> Schedule = {{
 
 }  // namespace
 
-const std::array<ScheduleEntry, ScheduleMatchCount>& scheduleTable()
+const std::array<ScheduleEntry, MatchCount>& scheduleTable()
 {
     return Schedule;
 }

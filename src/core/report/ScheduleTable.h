@@ -1,10 +1,10 @@
 #pragma once
 
+#include "tournament/TournamentData.h"
+
 #include <array>
 
 namespace tiplark {
-
-inline constexpr int ScheduleMatchCount = 64;
 
 // One line of the game schedule: the match number shown, the match slot of
 // the kick-off table (date, hour and the two team labels) and, from the
@@ -16,6 +16,6 @@ struct ScheduleEntry {
 };
 
 // The 64 matches in kick-off order (not in match-number order).
-const std::array<ScheduleEntry, ScheduleMatchCount>& scheduleTable();
+const std::array<ScheduleEntry, MatchCount>& scheduleTable();
 
 }  // namespace tiplark

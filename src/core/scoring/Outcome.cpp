@@ -46,20 +46,6 @@ Known knownSlots(const MainBoard& main)
 
 }  // namespace
 
-MatchPlace matchPlace(int index)
-{
-    if (index < GroupMatchCount)
-        return {index / MatchesPerGroup, Round::Final8, index % MatchesPerGroup};
-    int match = index - GroupMatchCount;
-    for (int r = 0; r < RoundCount; ++r) {
-        const int count = rounds()[static_cast<size_t>(r)].matchCount;
-        if (match < count)
-            return {-1, static_cast<Round>(r), match};
-        match -= count;
-    }
-    return {-1, Round::Final, 0};
-}
-
 int teamNumber(int languageIndex, const std::string& name)
 {
     // The board's own language first; a label not yet translated after a
@@ -84,33 +70,31 @@ TournamentOutcome readOutcome(const MainBoard& main)
     const int language = main.language().index();
     TournamentOutcome outcome;
 
-    auto match = outcome.matches.begin();
-    for (int g = 0; g < GroupCount; ++g) {
-        const GroupInfo& info = groups()[static_cast<size_t>(g)];
-        const GroupControls& group = controls.groups[static_cast<size_t>(g)];
-        for (size_t m = 0; m < MatchesPerGroup; ++m, ++match) {
-            for (size_t side = 0; side < 2; ++side) {
-                match->team[side] = info.fixtureTeams[static_cast<size_t>(FixturePairs[m][side])];
-                match->score[side] = board.text(group.score[m][side]);
-            }
-        }
-    }
-
     const Known known = knownSlots(main);
     constexpr std::array<Stage, RoundCount> StageOfRound = {Stage::RoundOf16, Stage::QuarterFinal, Stage::SemiFinal,
                                                             Stage::RoundOf16, Stage::Final};
-    for (size_t r = 0; r < RoundCount; ++r) {
-        const auto& matches = controls.rounds[r].matches;
-        for (size_t m = 0; m < matches.size(); ++m, ++match) {
+    for (int index = 0; index < MatchCount; ++index) {
+        const MatchPlace place = matchPlace(index);
+        MatchRecord& match = outcome.matches[static_cast<size_t>(index)];
+        const auto m = static_cast<size_t>(place.match);
+        if (place.group >= 0) {
+            const auto g = static_cast<size_t>(place.group);
             for (size_t side = 0; side < 2; ++side) {
-                const int team = known[r][m][side] ? teamNumber(language, board.text(matches[m].label[side])) : 0;
-                match->team[side] = team;
-                match->score[side] = board.text(matches[m].score[side]);
-                match->penalty[side] = board.text(matches[m].penalty[side]);
-                // The third-place teams reached the semi-finals already.
-                if (team != 0 && r != static_cast<size_t>(Round::Third))
-                    outcome.reached[static_cast<size_t>(StageOfRound[r])].push_back(team);
+                match.team[side] = groups()[g].fixtureTeams[static_cast<size_t>(FixturePairs[m][side])];
+                match.score[side] = board.text(controls.groups[g].score[m][side]);
             }
+            continue;
+        }
+        const auto r = static_cast<size_t>(place.round);
+        const MatchControls& boxes = controls.rounds[r].matches[m];
+        for (size_t side = 0; side < 2; ++side) {
+            const int team = known[r][m][side] ? teamNumber(language, board.text(boxes.label[side])) : 0;
+            match.team[side] = team;
+            match.score[side] = board.text(boxes.score[side]);
+            match.penalty[side] = board.text(boxes.penalty[side]);
+            // The third-place teams reached the semi-finals already.
+            if (team != 0 && place.round != Round::Third)
+                outcome.reached[static_cast<size_t>(StageOfRound[r])].push_back(team);
         }
     }
     const MatchRecord& final = outcome.matches[MatchCount - 1];

@@ -10,22 +10,9 @@ namespace tiplark {
 
 class MainBoard;
 
-inline constexpr int MatchCount = 64;
-inline constexpr int GroupMatchCount = GroupCount * MatchesPerGroup;
-
 // The stages a team can reach, each worth advancing points.
 enum class Stage { RoundOf16, QuarterFinal, SemiFinal, Final, Champion };
 inline constexpr int StageCount = 5;
-
-// Where match 0..63 stands: the 48 group matches (groups A..H, matches
-// 1..6), then the round of 16, quarter-finals, semi-finals, third place and
-// final in board order. `group` is 0..7 for a group match, -1 otherwise.
-struct MatchPlace {
-    int group = -1;
-    Round round = Round::Final8;
-    int match = 0;  // 0-based within the group or round
-};
-MatchPlace matchPlace(int index);
 
 // One match as a board shows it. Teams are team numbers, so that boards in
 // different languages compare alike; 0 stands for a slot not known.

@@ -1,7 +1,8 @@
 #include "scoring/Scoring.h"
 
+#include "platform/ScoreText.h"
+
 #include <algorithm>
-#include <charconv>
 #include <optional>
 
 namespace tiplark {
@@ -12,19 +13,10 @@ struct Goals {
     int second;
 };
 
-std::optional<int> goals(const std::string& text)
-{
-    int value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
-
 std::optional<Goals> result(const MatchRecord& match)
 {
-    const auto first = goals(match.score[0]);
-    const auto second = goals(match.score[1]);
+    const auto first = scoreNumber(match.score[0]);
+    const auto second = scoreNumber(match.score[1]);
     if (!first || !second)
         return std::nullopt;
     return Goals{*first, *second};

@@ -14,13 +14,13 @@ constexpr std::array<const char*, RoundCount> RoundSections = {"FINAL 8", "FINAL
 std::vector<PredictionKey> preferenceKeys()
 {
     return {
-        {PreferencesSection, "Language", ValueKind::Integer, &Preferences::languageIndex, 0, LanguageCount - 1},
-        {PreferencesSection, "Favorite", ValueKind::Integer, &Preferences::favoriteIndex, 0, TeamCount},
-        {PreferencesSection, "TimeZone", ValueKind::Real, &Preferences::zoneShift, -OneDay, OneDay},
-        {PreferencesSection, "GMT", ValueKind::Text, &Preferences::zoneCode},
-        {PreferencesSection, "Daylight", ValueKind::Real, &Preferences::daylightShift, -OneDay, OneDay},
+        {PreferencesSection, "Language", ValueKind::Preference, &Preferences::languageIndex, 0, LanguageCount - 1},
+        {PreferencesSection, "Favorite", ValueKind::Preference, &Preferences::favoriteIndex, 0, TeamCount},
+        {PreferencesSection, "TimeZone", ValueKind::Preference, &Preferences::zoneShift, -OneDay, OneDay},
+        {PreferencesSection, "GMT", ValueKind::Preference, &Preferences::zoneCode},
+        {PreferencesSection, "Daylight", ValueKind::Preference, &Preferences::daylightShift, -OneDay, OneDay},
         // Any save ends the first run.
-        {PreferencesSection, "FirstTime", ValueKind::YesNo, &Preferences::firstRun, 0, 0, "0"},
+        {PreferencesSection, "FirstTime", ValueKind::Preference, &Preferences::firstRun, 0, 0, "0"},
     };
 }
 

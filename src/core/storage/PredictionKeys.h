@@ -11,7 +11,8 @@
 
 namespace tiplark {
 
-enum class ValueKind { Integer, YesNo, Real, Text, ScorePair, Penalty };
+// A preference's kind of value is the type of its field in the target.
+enum class ValueKind { Preference, ScorePair, Penalty };
 
 // What a key stands for: a preference, the two score boxes of a match, or
 // one penalty box.

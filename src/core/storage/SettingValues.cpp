@@ -1,5 +1,7 @@
 #include "storage/SettingValues.h"
 
+#include "platform/ScoreText.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -9,7 +11,6 @@ namespace tiplark {
 namespace {
 
 constexpr int RealDigits = 15;
-constexpr size_t MaxScoreLength = 2;
 
 template <typename Number>
 std::optional<Number> parseWhole(std::string_view text, int base)
@@ -82,16 +83,13 @@ ScorePair splitScorePair(std::string_view text)
 {
     const size_t minus = text.find('-');
     if (minus == std::string_view::npos)
-        return {"", std::string(text.substr(0, MaxScoreLength))};
-    return {std::string(text.substr(0, minus)), std::string(text.substr(minus + 1, MaxScoreLength))};
+        return {"", std::string(text.substr(0, ScoreLength))};
+    return {std::string(text.substr(0, minus)), std::string(text.substr(minus + 1, ScoreLength))};
 }
 
 std::string acceptedScore(std::string_view text)
 {
-    const bool digits = std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-    if (!digits || text.size() > MaxScoreLength)
-        return {};
-    return std::string(text);
+    return isScoreText(text) ? std::string(text) : std::string();
 }
 
 }  // namespace tiplark

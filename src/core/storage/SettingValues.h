@@ -38,8 +38,9 @@ std::string joinScorePair(std::string_view first, std::string_view second);
 // at most two characters after it to the second.
 ScorePair splitScorePair(std::string_view text);
 
-// What a score or penalty box may receive from the file: up to two digits;
-// anything else leaves the box empty instead of stopping the load.
+// What a score or penalty box may receive from the file: a text the box may
+// hold (isScoreText); anything else leaves the box empty instead of stopping
+// the load.
 std::string acceptedScore(std::string_view text);
 
 }  // namespace tiplark

@@ -1,13 +1,12 @@
 #include "tournament/BoardControls.h"
 
+#include "platform/ScoreText.h"
+
 #include <algorithm>
-#include <stdexcept>
 #include <string>
 
 namespace tiplark {
 namespace {
-
-constexpr int ScoreLength = 2;
 
 ControlId addScoreBox(Board& board, std::string name, ControlId panel)
 {
@@ -113,20 +112,10 @@ RoundControls buildRound(Board& board, Round round)
 
 std::array<ControlId, 2> BoardControls::matchLabels(int match) const
 {
-    constexpr int GroupMatchCount = GroupCount * MatchesPerGroup;
-    if (match >= 1 && match <= GroupMatchCount) {
-        const GroupControls& group = groups[static_cast<size_t>((match - 1) / MatchesPerGroup)];
-        return group.label[static_cast<size_t>((match - 1) % MatchesPerGroup)];
-    }
-    if (match > GroupMatchCount) {
-        auto index = static_cast<size_t>(match - GroupMatchCount - 1);
-        for (const RoundControls& round : rounds) {
-            if (index < round.matches.size())
-                return round.matches[index].label;
-            index -= round.matches.size();
-        }
-    }
-    throw std::out_of_range("no match " + std::to_string(match));
+    const MatchPlace place = matchPlace(match - 1);
+    if (place.group >= 0)
+        return groups[static_cast<size_t>(place.group)].label[static_cast<size_t>(place.match)];
+    return round(place.round).matches[static_cast<size_t>(place.match)].label;
 }
 
 BoardControls buildMainBoard(Board& board)

@@ -70,25 +70,16 @@ void GroupStage::GroupChange(int group)
         }
         throw;
     }
-    CalculateGroup(group, true);
+    CalculateGroup(group);
     updateRoundOf16(group);
     m_highlighter.HighlightFavorite();
 }
 
-void GroupStage::CalculateGroup(int group, bool final)
+void GroupStage::CalculateGroup(int group)
 {
-    writeTable(group, final);
-    m_highlighter.HighlightFavorite();
-}
-
-void GroupStage::writeTable(int group, bool final)
-{
-    GroupTable& table = m_tables[static_cast<size_t>(group)];
-    if (final)
-        SetGroupStandingsFinal(table);
-    else
-        SetGroupStandings(table);
+    SetGroupStandingsFinal(m_tables[static_cast<size_t>(group)]);
     writeRows(group);
+    m_highlighter.HighlightFavorite();
 }
 
 void GroupStage::writeRows(int group)

@@ -23,11 +23,11 @@ public:
     // ends the recomputation with ActionAborted, leaving the board as it was
     // last written.
     void GroupChange(int group);
-    // CalculateGroupA .. CalculateGroupH: ranks the group's table (final or
-    // interim pass), writes it into the table panel, refreshes the highlighting.
-    // GroupChange ranks its interim passes itself and writes only the final
-    // one: the interim tables would be overwritten within the same action.
-    void CalculateGroup(int group, bool final);
+    // CalculateGroupA .. CalculateGroupH: ranks the group's table with the
+    // final pass, writes it into the table panel, refreshes the highlighting.
+    // GroupChange ranks its interim passes itself without writing them: they
+    // would be overwritten within the same action.
+    void CalculateGroup(int group);
     // Translates the table and knockout team labels from the previous
     // language's names into the current ones (the group-match labels are
     // written by the language switch itself).
@@ -37,7 +37,6 @@ public:
     const GroupTable& table(int group) const { return m_tables[static_cast<size_t>(group)]; }
 
 private:
-    void writeTable(int group, bool final);
     // The table's rows as they stand, into the table panel.
     void writeRows(int group);
     void updateRoundOf16(int group);

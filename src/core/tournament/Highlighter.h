@@ -26,6 +26,7 @@ public:
     // the final texts only, and a cascade asks for a refresh after every step.
     void HighlightFavorite();
     void HighlightPressedTeam(const std::string& pressed);
+    // One handler pair for all 161 team labels, GA11Lbl to Champion.
     void GAName1MouseDown(ControlId label);
     void GAName1MouseUp(ControlId label);
 

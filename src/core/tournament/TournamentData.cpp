@@ -26,13 +26,20 @@ const std::array<GroupInfo, GroupCount> Groups = {{
     {'H', {31, 25, 30, 23}, {25, 31, 30, 23}, 7, 0, 5, 1},
 }};
 
-const std::array<RoundInfo, RoundCount> Rounds = {{
+constexpr std::array<RoundInfo, RoundCount> Rounds = {{
     {"Final8", "GPFinal8", 8},
     {"Final4", "GPFinal4", 4},
     {"Final2", "GPFinal2", 2},
     {"Third", "GPThird", 1},
     {"Final", "GPFinal", 1},
 }};
+
+static_assert(MatchCount == GroupMatchCount + [] {
+    int knockout = 0;
+    for (const RoundInfo& round : Rounds)
+        knockout += round.matchCount;
+    return knockout;
+}());
 
 // Quarter-finals pair round-of-16 matches 1-2, 5-6, 3-4 and 7-8.
 constexpr std::array<NextSlot, 8> Final8Next = {{
@@ -86,6 +93,20 @@ const std::array<GroupInfo, GroupCount>& groups()
 const std::array<RoundInfo, RoundCount>& rounds()
 {
     return Rounds;
+}
+
+MatchPlace matchPlace(int index)
+{
+    if (index >= 0 && index < GroupMatchCount)
+        return {index / MatchesPerGroup, Round::Final8, index % MatchesPerGroup};
+    int match = index - GroupMatchCount;
+    for (int r = 0; index >= 0 && r < RoundCount; ++r) {
+        const int count = Rounds[static_cast<size_t>(r)].matchCount;
+        if (match < count)
+            return {-1, static_cast<Round>(r), match};
+        match -= count;
+    }
+    throw std::out_of_range("no match " + std::to_string(index));
 }
 
 NextSlot nextSlot(Round round, int match)

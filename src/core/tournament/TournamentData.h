@@ -54,6 +54,20 @@ struct NextSlot {
 };
 NextSlot nextSlot(Round round, int match);
 
+// The matches in match order: the group matches group by group (A 1..6,
+// B 1..6 ..), then the knockout rounds in board order. The one numbering of
+// the matches that the board, the kick-off table and the scoring share.
+inline constexpr int GroupMatchCount = GroupCount * MatchesPerGroup;
+inline constexpr int MatchCount = 64;
+
+struct MatchPlace {
+    int group = -1;               // 0..7 for a group match, -1 for a knockout match
+    Round round = Round::Final8;   // the knockout round of a knockout match
+    int match = 0;                // 0-based within the group or the round
+};
+// Where match 0..MatchCount-1 stands; throws std::out_of_range otherwise.
+MatchPlace matchPlace(int index);
+
 // Names of the controls of a group (letter 'A'..'H'); match and row numbers 1-based.
 std::string groupScoreName(char letter, int match, int side);  // "GA11"
 std::string groupLabelName(char letter, int match, int side);  // "GA11Lbl"
