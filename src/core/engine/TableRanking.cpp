@@ -53,6 +53,17 @@ void bookGroup(const Tournament& tournament, int group, std::span<const MatchSco
     }
 }
 
+void listGroup(const Tournament& tournament, int group, RankedTable& table)
+{
+    std::vector<int> teams = tournament.groups[static_cast<size_t>(group)].teams;
+    std::sort(teams.begin(), teams.end());
+    table.rows.assign(teams.size(), {});
+    for (size_t r = 0; r < teams.size(); ++r)
+        table.rows[r].team = teams[r];
+    table.below.assign(teams.size() - 1, {Separation::AfterList, OrderSource::DrawOrder});
+    table.ranked = false;
+}
+
 TableRanker::TableRanker(const Tournament& tournament, std::span<const Criterion> criteria,
                          std::span<const int> chosenOrder, int group, std::span<const MatchScore> groupScores)
     : m_tournament(tournament)

@@ -43,15 +43,22 @@ struct Separation {
 };
 
 // A ranked table: rows best first, and below[i] says how rows i and i + 1
-// were told apart.
+// were told apart. A group nobody has scored yet is not ranked: its rows
+// stand in the order of the tournament's team list, and a board shows them
+// without numbers.
 struct RankedTable {
     std::vector<TeamRecord> rows;
     std::vector<Separation> below;
+    bool ranked = true;
 };
 
 // The group's teams in draw order with their complete matches booked.
 void bookGroup(const Tournament& tournament, int group, std::span<const MatchScore> groupScores,
                std::vector<TeamRecord>& rows);
+
+// A group not ranked yet: its teams in the order of the tournament's team
+// list, nothing booked.
+void listGroup(const Tournament& tournament, int group, RankedTable& table);
 
 // Ranks rows given in their default order (the draw's, or group order for
 // third-placed teams) by `criteria`, each applied to the teams still level

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,6 +24,9 @@ inline constexpr int NoTeam = -1;
 struct TournamentTeam {
     std::string code;  // FIFA's three letters
     std::string name;  // English
+    // The file's own names by language code ("es"), where a board should not
+    // show the usual country name.
+    std::map<std::string, std::string, std::less<>> names;
     int group = -1;
 };
 

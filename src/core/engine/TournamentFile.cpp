@@ -189,9 +189,19 @@ private:
     {
         for (size_t i = 0; const Json& entry : m_reader.array(teams, "teams")) {
             const std::string field = at("teams", i++);
-            m_reader.object(entry, field, {"code", "name"});
+            m_reader.object(entry, field, {"code", "name"}, {"names"});
             TournamentTeam team{m_reader.text(entry["code"], member(field, "code")),
-                                m_reader.text(entry["name"], member(field, "name"))};
+                                m_reader.text(entry["name"], member(field, "name")), {}};
+            if (entry.contains("names")) {
+                const std::string namesField = member(field, "names");
+                if (!entry["names"].is_object())
+                    m_reader.fail(namesField, "is not an object");
+                for (const auto& [language, name] : entry["names"].items()) {
+                    if (language.size() != 2 || !isIdText(language))
+                        m_reader.fail(namesField, inQuotes(language) + " is no two-letter language code");
+                    team.names.emplace(language, m_reader.text(name, member(namesField, language)));
+                }
+            }
             if (!isTeamCode(team.code))
                 m_reader.fail(member(field, "code"), inQuotes(team.code) + " is no three-letter upper-case code");
             if (m_tournament.teamIndex(team.code) != NoTeam)

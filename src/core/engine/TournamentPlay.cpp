@@ -1,5 +1,6 @@
 #include "engine/TournamentPlay.h"
 
+#include <algorithm>
 #include <bit>
 #include <stdexcept>
 
@@ -44,7 +45,13 @@ void TournamentPlay::load(Prediction prediction)
     for (MatchScore& score : prediction.knockout)
         score.dropStaleShootOut();
     m_prediction = std::move(prediction);
-    m_outcome.groups.resize(m_tournament.groups.size());
+    m_outcome.groups.assign(m_tournament.groups.size(), {});
+    for (size_t g = 0; g < m_tournament.groups.size(); ++g) {
+        const std::vector<int>& matches = m_tournament.groups[g].matches;
+        m_outcome.groups[g].ranked = std::any_of(matches.begin(), matches.end(), [this](int m) {
+            return m_prediction.group[static_cast<size_t>(m)].goals != MatchScore{}.goals;
+        });
+    }
     m_outcome.knockout.assign(m_tournament.knockout.size(), {});
     for (size_t g = 0; g < m_tournament.groups.size(); ++g)
         rankGroup(static_cast<int>(g));
@@ -57,10 +64,13 @@ void TournamentPlay::setGroupScore(int match, const MatchScore& score)
     MatchScore goals = score;
     goals.penalties = MatchScore{}.penalties;
     MatchScore& stored = m_prediction.group.at(static_cast<size_t>(match));
-    if (stored == goals)
+    const int group = m_tournament.groupMatches[static_cast<size_t>(match)].group;
+    RankedTable& table = m_outcome.groups[static_cast<size_t>(group)];
+    if (stored == goals && table.ranked)
         return;
     stored = goals;
-    rankGroup(m_tournament.groupMatches[static_cast<size_t>(match)].group);
+    table.ranked = true;
+    rankGroup(group);
     rankThirds();
     playKnockout(true);
 }
@@ -91,6 +101,10 @@ void TournamentPlay::setLevelOrder(int group, std::vector<int> teams)
 void TournamentPlay::rankGroup(int group)
 {
     RankedTable& table = m_outcome.groups[static_cast<size_t>(group)];
+    if (!table.ranked) {
+        listGroup(m_tournament, group, table);
+        return;
+    }
     bookGroup(m_tournament, group, m_prediction.group, table.rows);
     TableRanker(m_tournament, m_tournament.ranking, m_prediction.levelOrder.groups[static_cast<size_t>(group)], group,
                 m_prediction.group)

@@ -41,7 +41,9 @@ struct Outcome {
 // a wallchart, empties the knockout scores that were typed for other teams:
 // a match whose group slot (1A, 3ABCDF) gets another team loses its score,
 // and a side whose winner or loser slot loses its team loses its goals. A
-// shoot-out stands only after a level score.
+// shoot-out stands only after a level score. A group is ranked from its
+// first score on (a load ranks the groups it gives any score); before, its
+// table stands in team-list order and feeds the knockout from there.
 class TournamentPlay {
 public:
     explicit TournamentPlay(const Tournament& tournament);
@@ -54,7 +56,7 @@ public:
     // shoot-out only after a level score), nothing is emptied. Vectors of the
     // wrong size are refused with std::invalid_argument.
     void load(Prediction prediction);
-    // A group match's goals (its shoot-out is ignored).
+    // A group match's goals (its shoot-out is ignored); ranks the group.
     void setGroupScore(int match, const MatchScore& score);
     void setKnockoutScore(int match, const MatchScore& score);
     // The order chosen for level teams of a group, or of the third-placed
