@@ -1,5 +1,8 @@
 #include "ProgramArguments.h"
 #include "document/MainBoard.h"
+#include "engine/TournamentCatalog.h"
+#include "engine/TournamentFolders.h"
+#include "i18n/LanguageTables.h"
 #include "services/AssetLocator.h"
 #include "services/LocaleDateTimeFormat.h"
 #include "services/ProgramFolder.h"
@@ -27,7 +30,14 @@ int main(int argc, char* argv[])
     tiplark::QtCursorService cursor;
     tiplark::LocaleDateTimeFormat dates;
     tiplark::QtBrowserLauncher browser;
-    tiplark::MainBoard board(tiplark::Services{messages, cursor, dates});
+    const tiplark::TournamentCatalog tournaments(tiplark::tournamentFolders(tiplark::programFolder()));
+    const tiplark::Tournament* tournament = tournaments.find(tiplark::DefaultTournamentId);
+    if (!tournament) {
+        messages.showError(tiplark::fillIn(tiplark::languageText(tiplark::LanguageEnglish, "msg.tournamentsMissing"),
+                                           std::string(tiplark::DefaultTournamentId) + ".json"));
+        return EXIT_FAILURE;
+    }
+    tiplark::MainBoard board(tiplark::Services{messages, cursor, dates}, *tournament);
 
     tiplark::TMainForm form(board, browser, tiplark::programFolder());
     messages.setParentWindow(&form);

@@ -5,6 +5,7 @@
 #include "ScoreCommand.h"
 #include "document/MainBoard.h"
 #include "document/PredictionsFile.h"
+#include "engine/TournamentFolders.h"
 #include "platform/Services.h"
 #include "report/ReportLines.h"
 #include "report/ScheduleLines.h"
@@ -155,7 +156,7 @@ std::optional<std::string> parse(const std::vector<std::string>& arguments, Requ
 }  // namespace
 
 int runReportCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-                     const DateTimeFormat& dates)
+                     const DateTimeFormat& dates, const TournamentCatalog& tournaments)
 {
     Request request;
     if (const std::optional<std::string> problem = parse(arguments, request)) {
@@ -172,16 +173,24 @@ int runReportCommand(const std::vector<std::string>& arguments, std::ostream& ou
         return finishOutput(out, err, ExitStatus::Ok);
     }
 
+    const Tournament* tournament = tournaments.find(DefaultTournamentId);
+    if (!tournament) {
+        err << Program << ": the tournament files are missing: " << DefaultTournamentId << ".json\n";
+        for (const std::string& problem : tournaments.problems())
+            err << Program << ": " << problem << '\n';
+        return static_cast<int>(ExitStatus::Failure);
+    }
     if (request.mode == Mode::Score)
-        return runScoreCommand(request.files, request.format == "tsv" ? ScoreFormat::Tsv : ScoreFormat::Table, out, err);
+        return runScoreCommand(request.files, request.format == "tsv" ? ScoreFormat::Tsv : ScoreFormat::Table, *tournament,
+                               out, err);
     if (request.mode == Mode::Compare)
-        return runCompareCommand(request.files.front(), out, err);
+        return runCompareCommand(request.files.front(), *tournament, out, err);
 
     const std::string& file = request.files.front();
     try {
         ConsoleMessages messages(err);
         NoCursor cursor;
-        MainBoard main(Services{messages, cursor, dates});
+        MainBoard main(Services{messages, cursor, dates}, *tournament);
         if (const PredictionsLoad load = LoadPredictions(main, file); load != PredictionsLoad::Loaded) {
             reportLoadFailure(err, file, load);
             return static_cast<int>(ExitStatus::Failure);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/TournamentCatalog.h"
 #include "platform/DateTime.h"
 
 #include <iosfwd>
@@ -14,6 +15,6 @@ namespace tiplark {
 // failure is one line on `err` and a non-zero result; nothing reaches `out`
 // unless all lines were built. Returns the process exit status.
 int runReportCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-                     const DateTimeFormat& dates);
+                     const DateTimeFormat& dates, const TournamentCatalog& tournaments);
 
 }  // namespace tiplark

@@ -125,15 +125,15 @@ std::vector<std::string> comparisonLines(int languageIndex, const TournamentOutc
 
 }  // namespace
 
-int runCompareCommand(const std::string& file, std::ostream& out, std::ostream& err)
+int runCompareCommand(const std::string& file, const Tournament& tournament, std::ostream& out, std::ostream& err)
 {
     try {
-        const PoolEntry entry = scorePredictionFile(file);
+        const PoolEntry entry = scorePredictionFile(file, tournament);
         if (!entry.readable()) {
             reportLoadFailure(err, file, entry.load);
             return static_cast<int>(ExitStatus::Failure);
         }
-        for (const std::string& line : comparisonLines(entry.language, entry.outcome, realOutcome(), entry.score))
+        for (const std::string& line : comparisonLines(entry.language, entry.outcome, realOutcome(tournament), entry.score))
             out << line << '\n';
     } catch (const std::exception& error) {
         reportFileProblem(err, file, error.what());
@@ -142,7 +142,8 @@ int runCompareCommand(const std::string& file, std::ostream& out, std::ostream& 
     return finishOutput(out, err, ExitStatus::Ok);
 }
 
-int runScoreCommand(const std::vector<std::string>& files, ScoreFormat format, std::ostream& out, std::ostream& err)
+int runScoreCommand(const std::vector<std::string>& files, ScoreFormat format, const Tournament& tournament,
+                    std::ostream& out, std::ostream& err)
 {
     std::vector<PoolEntry> entries;
     bool allRead = true;
@@ -154,7 +155,7 @@ int runScoreCommand(const std::vector<std::string>& files, ScoreFormat format, s
             continue;
         }
         try {
-            entries.push_back(scorePredictionFile(file));
+            entries.push_back(scorePredictionFile(file, tournament));
         } catch (const std::exception& error) {
             reportFileProblem(err, file, error.what());
             allRead = false;

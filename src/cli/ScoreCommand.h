@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/Tournament.h"
+
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -9,7 +11,7 @@ namespace tiplark {
 // tiplark-report --compare FILE: the 64 matches of a prediction beside the
 // real results with their points, the advancing points and the totals, in
 // the file's language. Returns the exit status.
-int runCompareCommand(const std::string& file, std::ostream& out, std::ostream& err);
+int runCompareCommand(const std::string& file, const Tournament& tournament, std::ostream& out, std::ostream& err);
 
 enum class ScoreFormat { Table, Tsv };
 
@@ -18,6 +20,7 @@ enum class ScoreFormat { Table, Tsv };
 // file is one line on `err`; the others are still ranked and the status is 1.
 // A file named twice (the same path, or another path to the same file) is
 // ranked once, with a line on `err`.
-int runScoreCommand(const std::vector<std::string>& files, ScoreFormat format, std::ostream& out, std::ostream& err);
+int runScoreCommand(const std::vector<std::string>& files, ScoreFormat format, const Tournament& tournament,
+                    std::ostream& out, std::ostream& err);
 
 }  // namespace tiplark

@@ -1,4 +1,4 @@
-#include "tournament/Knockout.h"
+#include "tournament/BoardRules.h"
 
 #include "BracketPlay.h"
 #include "RecordingServices.h"

@@ -203,12 +203,12 @@ TEST(KickoffTime, ShowsGermanSummerTimeInTheUsersZone)
     // A GMT+1 zone in summer is German time itself.
     preferences.zoneShift = zoneShiftOf(13);
     preferences.daylightShift = 1.0 / 24;
-    EXPECT_EQ(formatKickoff(shownKickoff(opening, preferences), format), "Friday, 09/06/2006 18:00");
+    EXPECT_EQ(formatKickoff(shownKickoff(opening, GermanSummerTimeOffset, preferences), format), "Friday, 09/06/2006 18:00");
     preferences.zoneShift = zoneShiftOf(7);
-    EXPECT_EQ(formatKickoff(shownKickoff(opening, preferences), format), "Friday, 09/06/2006 12:00");
+    EXPECT_EQ(formatKickoff(shownKickoff(opening, GermanSummerTimeOffset, preferences), format), "Friday, 09/06/2006 12:00");
     preferences.zoneShift = zoneShiftOf(25);
     preferences.daylightShift = 0;
-    EXPECT_EQ(formatKickoff(shownKickoff(opening, preferences), format), "Saturday, 10/06/2006 01:00");
+    EXPECT_EQ(formatKickoff(shownKickoff(opening, GermanSummerTimeOffset, preferences), format), "Saturday, 10/06/2006 01:00");
 }
 
 TEST(TimeZoneTable, StoredPreferencesReopenTheirEntry)
@@ -236,7 +236,7 @@ protected:
     std::string translated(const std::string& caption)
     {
         h.board().setText(label, caption);
-        h.main.groupStage().PopulateGroupTeamName(label);
+        h.main.rules().PopulateGroupTeamName(label);
         return h.text("GAName1");
     }
     BoardHarness h;

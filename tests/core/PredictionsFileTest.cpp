@@ -568,8 +568,10 @@ TEST_F(PredictionsFileTest, CompleteBoardSurvivesSaveAndLoad)
     BoardHarness fresh;
     load(fresh, path());
     EXPECT_EQ(fresh.text("Champion"), m_board.text("Champion"));
-    for (int group = 0; group < GroupCount; ++group)
-        EXPECT_EQ(fresh.main.groupStage().table(group), m_board.main.groupStage().table(group)) << group;
+    for (int group = 0; group < GroupCount; ++group) {
+        const auto g = static_cast<size_t>(group);
+        EXPECT_EQ(fresh.main.rules().play().outcome().groups[g].rows, m_board.main.rules().play().outcome().groups[g].rows) << group;
+    }
     const Board& before = m_board.board();
     const Board& after = fresh.board();
     ASSERT_EQ(before.size(), after.size());

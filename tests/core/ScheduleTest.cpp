@@ -4,6 +4,8 @@
 #include "report/ScheduleTable.h"
 #include "tournament/BoardControls.h"
 
+#include "TournamentFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -17,7 +19,7 @@ constexpr double Hour = 1.0 / 24;
 
 class ScheduleTest : public ::testing::Test {
 protected:
-    ScheduleTest() { buildMainBoard(board); }
+    ScheduleTest() { buildBoard(board, testing::worldCup2006()); }
 
     std::vector<std::string> schedule(double zoneShift, double daylightShift)
     {

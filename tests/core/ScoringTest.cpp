@@ -78,16 +78,16 @@ TEST(RealResults, ScoreTheMaximumAndAnEmptyBoardNothing)
 {
     BoardHarness real;
     FillInRealResults(real.main);
-    const PredictionScore best = scorePrediction(readOutcome(real.main), realOutcome());
+    const PredictionScore best = scorePrediction(readOutcome(real.main), realOutcome(testing::worldCup2006()));
     EXPECT_EQ(MaximumPoints, 314);
     EXPECT_EQ(best.total, 314);
     EXPECT_EQ(best.matchTotal, 256);
     EXPECT_EQ(best.advanceTotal, 58);
     EXPECT_EQ(best.exact, 64);
-    EXPECT_EQ(realOutcome().reached[static_cast<size_t>(Stage::Champion)], std::vector<int>{Italy});
+    EXPECT_EQ(realOutcome(testing::worldCup2006()).reached[static_cast<size_t>(Stage::Champion)], std::vector<int>{Italy});
 
     BoardHarness empty;
-    const PredictionScore nothing = scorePrediction(readOutcome(empty.main), realOutcome());
+    const PredictionScore nothing = scorePrediction(readOutcome(empty.main), realOutcome(testing::worldCup2006()));
     EXPECT_EQ(nothing.total, 0);
     EXPECT_EQ(nothing.exact, 0);
 }
@@ -126,7 +126,7 @@ TEST(Scoring, ShootOutsCountOnlyThroughWhoAdvances)
     // Italy lose the final's shoot-out: France are champions.
     h.set("Final11pk", "3");
     h.set("Final12pk", "5");
-    const PredictionScore score = scorePrediction(readOutcome(h.main), realOutcome());
+    const PredictionScore score = scorePrediction(readOutcome(h.main), realOutcome(testing::worldCup2006()));
     EXPECT_EQ(score.match[MatchCount - 1], ExactPoints);
     EXPECT_EQ(score.advance[static_cast<size_t>(Stage::Champion)], 0);
     EXPECT_EQ(score.total, MaximumPoints - 6);
@@ -163,7 +163,7 @@ TEST(Scoring, AdvancingTeamsNeedTheirWholeGroupAndTheirPath)
         FillInRealResults(h.main);
         for (const auto& [box, text] : c.changes)
             h.set(box, text);
-        const PredictionScore score = scorePrediction(readOutcome(h.main), realOutcome());
+        const PredictionScore score = scorePrediction(readOutcome(h.main), realOutcome(testing::worldCup2006()));
         EXPECT_EQ(score.total, c.total) << c.name;
         EXPECT_EQ(score.exact, c.exact) << c.name;
         EXPECT_EQ(score.total, score.matchTotal + score.advanceTotal) << c.name;
@@ -210,7 +210,7 @@ TEST_F(ScoringFiles, EveryLanguageScoresAlike)
                                                                        "[FINAL 4]\r\nGame1=1-1\r\nGame1Apk=4\r\nGame1Bpk=2\r\nGame2=3-0\r\nGame3=0-0\r\nGame3Apk=1\r\nGame3Bpk=3\r\nGame4=2-1"}};
     std::vector<PredictionScore> scores;
     for (int language = 0; language < LanguageCount; ++language) {
-        const PoolEntry entry = scorePredictionFile(write("lang" + std::to_string(language) + ".ini", realFile(language, changes)));
+        const PoolEntry entry = scorePredictionFile(write("lang" + std::to_string(language) + ".ini", realFile(language, changes)), testing::worldCup2006());
         ASSERT_TRUE(entry.readable());
         EXPECT_EQ(entry.language, language);
         EXPECT_EQ(entry.champion, Italy);
@@ -231,7 +231,7 @@ TEST_F(ScoringFiles, UnreadableFilesAreListedNotDropped)
     const std::string never = write("never-saved.ini", "[PREFERENCES]\r\nLanguage=1\r\n");
     std::vector<PoolEntry> entries;
     for (const std::string& path : {m_folder.file("missing.ini"), good, never, m_folder.path().string()})
-        entries.push_back(scorePredictionFile(path));
+        entries.push_back(scorePredictionFile(path, testing::worldCup2006()));
     const std::vector<PoolEntry> ranked = rankPool(std::move(entries));
     ASSERT_EQ(ranked.size(), 4u);
     EXPECT_EQ(ranked[0].name, good);
@@ -256,7 +256,8 @@ TEST_F(ScoringFiles, ImportKeepsPreferencesAndReplacesEveryScore)
     FillInRealResults(h.main);
     h.set("Final811", "0");
     h.set("Final812", "1");
-    for (const BoxText& box : realResultBoxes(h.main.controls())) {
+    const Tournament& tournament = h.main.tournament();
+    for (const BoxText& box : predictionBoxTexts(h.main.controls(), tournament, Prediction::real(tournament))) {
         const std::string& name = h.board().control(box.box).name;
         if (!name.starts_with("G") && !name.starts_with("Final8"))
             h.board().setText(box.box, box.text);
@@ -269,7 +270,7 @@ TEST_F(ScoringFiles, ImportKeepsPreferencesAndReplacesEveryScore)
     EXPECT_EQ(h.main.preferences().favoriteIndex, Brazil);
     EXPECT_EQ(h.text("Third11Lbl"), "Allemagne");
     EXPECT_EQ(h.text("Champion"), "Italie");
-    EXPECT_EQ(scorePrediction(readOutcome(h.main), realOutcome()).total, MaximumPoints);
+    EXPECT_EQ(scorePrediction(readOutcome(h.main), realOutcome(testing::worldCup2006())).total, MaximumPoints);
 
     const std::string before = h.text("GA11");
     EXPECT_EQ(ImportPrediction(h.main, m_folder.file("missing.ini")), PredictionsLoad::Missing);
@@ -329,7 +330,7 @@ TEST(Comparison, RowsShowBothSidesInTheLanguage)
     h.set("Final861", "");
     const TournamentOutcome outcome = readOutcome(h.main);
     const std::vector<ComparisonRow> rows =
-        comparisonRows(LanguageSpanish, outcome, realOutcome(), scorePrediction(outcome, realOutcome()));
+        comparisonRows(LanguageSpanish, outcome, realOutcome(testing::worldCup2006()), scorePrediction(outcome, realOutcome(testing::worldCup2006())));
     ASSERT_EQ(rows.size(), size_t{MatchCount});
     struct Case {
         size_t row;

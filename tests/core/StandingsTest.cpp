@@ -1,4 +1,7 @@
-#include "tournament/GroupStandings.h"
+#include "reference/GroupStandings.h"
+
+#include "TournamentFiles.h"
+#include "tournament/BoardRules.h"
 
 #include "board/Board.h"
 #include "i18n/Language.h"
@@ -25,7 +28,7 @@ struct Match {
 // match booked and followed by an interim pass.
 class GroupATable : public ::testing::Test {
 protected:
-    Language language;
+    Language language{testing::worldCup2006()};
     GroupTable table;
 
     void SetUp() override { InitializeGroupStandings(table, groups()[0], language); }

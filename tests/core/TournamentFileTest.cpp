@@ -34,7 +34,7 @@ TEST(TournamentFileTest, ExampleFromTheFormatPageLoads)
     // Every match is played after the matches it takes teams from.
     std::vector<bool> played(cup.knockout.size(), false);
     for (const int m : cup.playOrder) {
-        for (const Slot& slot : cup.knockout[static_cast<size_t>(m)].slots) {
+        for (const Slot& slot : cup.knockout[static_cast<size_t>(m)].sides) {
             if (slot.kind == Slot::Kind::Winner || slot.kind == Slot::Kind::Loser) {
                 EXPECT_TRUE(played[static_cast<size_t>(slot.match)]) << cup.knockout[static_cast<size_t>(m)].number;
             }

@@ -30,7 +30,7 @@ TEST(TournamentPlayTest, GroupEditsEmptyOnlyWhatWasTypedForOtherTeams)
         for (size_t m = 0; m < tournament.knockout.size(); ++m) {
             MatchScore expected = typed.knockout[m];
             for (size_t side = 0; side < 2; ++side) {
-                const Slot& slot = tournament.knockout[m].slots[side];
+                const Slot& slot = tournament.knockout[m].sides[side];
                 const int was = before.knockout[m].teams[side];
                 const int now = play.outcome().knockout[m].teams[side];
                 if (was == now)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TournamentFiles.h"
 #include "board/Board.h"
 #include "document/LanguageSwitch.h"
 #include "i18n/Language.h"
@@ -14,7 +15,7 @@ namespace tiplark::testing {
 // the report and the schedule set every text they need directly.
 struct LanguageBoard {
     explicit LanguageBoard(int languageIndex = 0)
-        : controls(buildMainBoard(board))
+        : controls(buildBoard(board, worldCup2006()))
     {
         apply(languageIndex);
     }
@@ -29,7 +30,7 @@ struct LanguageBoard {
 
     Board board;
     BoardControls controls;
-    Language language;
+    Language language{worldCup2006()};
 };
 
 }  // namespace tiplark::testing

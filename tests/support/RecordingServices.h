@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TournamentFiles.h"
 #include "document/MainBoard.h"
 #include "platform/DateTime.h"
 #include "platform/Services.h"
@@ -46,7 +47,7 @@ struct BoardHarness {
     RecordingMessageService messages;
     RecordingCursorService cursor;
     FixedDateTimeFormat dates;
-    MainBoard main{Services{messages, cursor, dates}};
+    MainBoard main{Services{messages, cursor, dates}, worldCup2006()};
 
     Board& board() { return main.board(); }
     const std::string& text(std::string_view name) { return main.board().text(name); }

@@ -85,7 +85,7 @@ private:
     // group change rebuilds its table before anything reads it.
     void putBack(BoardHarness& harness, const Language& language) const
     {
-        harness.board().restore(m_built);
+        harness.main.restore(m_built);
         harness.main.preferences() = Preferences();
         harness.main.language() = language;
         harness.main.history().clear();
@@ -98,7 +98,7 @@ private:
     // to most inputs would.
     static Language primedLanguage(const BoardHarness& harness)
     {
-        Language language;
+        Language language(worldCup2006());
         language.rebuildKickoffTexts(Preferences(), harness.dates);
         return language;
     }

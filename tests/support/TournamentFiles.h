@@ -43,4 +43,11 @@ inline std::string replaced(std::string text, const std::string& from, const std
     return text.replace(at, from.size(), to);
 }
 
+// The 2006 tournament, read once for every board of the tests.
+inline const Tournament& worldCup2006()
+{
+    static const Tournament tournament = shippedTournament("worldcup-2006");
+    return tournament;
+}
+
 }  // namespace tiplark::testing

@@ -1,5 +1,6 @@
 #include "windows/AccessibleNames.h"
 
+#include "tournament/BoardControls.h"
 #include "tournament/TournamentData.h"
 
 #include <array>

@@ -21,7 +21,7 @@ constexpr qreal ClearButtonSize = 15;
 constexpr qreal Margin = 6;
 
 // Knockout panels in round order: GPFinal8, GPFinal4, GPFinal2, GPThird, GPFinal.
-constexpr QRectF RoundPanels[RoundCount] = {
+constexpr QRectF RoundPanels[] = {
     {560, 280, 145, 377}, {712, 280, 145, 209}, {864, 280, 137, 121}, {864, 408, 137, 81}, {712, 496, 289, 105},
 };
 
@@ -36,12 +36,12 @@ qreal groupPanelLeft(int index)
 BoardLayout::BoardLayout(const Board& board, const BoardControls& controls)
     : m_placements(static_cast<size_t>(board.size()))
 {
-    for (int g = 0; g < GroupCount; ++g) {
-        placeGroup(controls.groups[g], g);
-        placeStandings(controls.groups[g], g);
+    for (size_t g = 0; g < controls.groups.size(); ++g) {
+        placeGroup(controls.groups[g], static_cast<int>(g));
+        placeStandings(controls.groups[g], static_cast<int>(g));
     }
     place(controls.panel21, {496, 0, 25, GroupPanelHeight});
-    for (int r = 0; r < RoundCount; ++r)
+    for (size_t r = 0; r < controls.rounds.size(); ++r)
         placeRound(controls.rounds[r], RoundPanels[r]);
 
     place(controls.championHeading, {712, 604, 289, 22}, 15);
@@ -77,8 +77,8 @@ void BoardLayout::placeGroup(const GroupControls& group, int index)
     emphasise(group.clearButton);
 
     const qreal labelWidth = GroupPanelWidth - 2 * Margin - BoxWidth - 2;
-    for (int m = 0; m < MatchesPerGroup; ++m) {
-        for (int side = 0; side < 2; ++side) {
+    for (size_t m = 0; m < group.score.size(); ++m) {
+        for (size_t side = 0; side < 2; ++side) {
             const qreal top = 26 + m * 41 + side * 19;
             place(group.label[m][side], {Margin, top, labelWidth, LineHeight});
             place(group.score[m][side], {Margin + labelWidth + 2, top, BoxWidth, LineHeight});
@@ -104,12 +104,12 @@ void BoardLayout::placeStandings(const GroupControls& group, int index)
     for (int c = 0; c < StandingsColumnCount; ++c) {
         place(group.columnHeading[c], {columnLeft, 2, columnWidths[c], 17}, SmallFont);
         centre(group.columnHeading[c]);
-        for (int row = 0; row < TeamsPerGroup; ++row)
+        for (size_t row = 0; row < group.cell.size(); ++row)
             place(group.cell[row][c], {columnLeft, rowTop + row * rowPitch, columnWidths[c], LineHeight}, SmallFont);
         columnLeft += columnWidths[c];
     }
-    for (int row = 0; row < TeamsPerGroup; ++row) {
-        const qreal top = rowTop + row * rowPitch;
+    for (size_t row = 0; row < group.name.size(); ++row) {
+        const qreal top = rowTop + static_cast<qreal>(row) * rowPitch;
         place(group.rowNumber[row], {Margin, top, 14, LineHeight});
         place(group.name[row], {Margin + 14, top, cellsLeft - Margin - 16, LineHeight});
     }

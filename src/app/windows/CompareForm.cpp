@@ -172,7 +172,7 @@ void TCompareForm::boardChanged(const std::vector<ControlChange>& changes)
 void TCompareForm::refreshFromBoard()
 {
     const TournamentOutcome outcome = readOutcome(*m_main);
-    showScore(outcome, scorePrediction(outcome, realOutcome()));
+    showScore(outcome, scorePrediction(outcome, realOutcome(m_language.tournament())));
 }
 
 void TCompareForm::showEntry(const PoolEntry& entry)
@@ -184,7 +184,7 @@ void TCompareForm::showEntry(const PoolEntry& entry)
 void TCompareForm::showScore(const TournamentOutcome& predicted, const PredictionScore& score)
 {
     const int language = m_language.index();
-    const std::vector<ComparisonRow> rows = comparisonRows(language, predicted, realOutcome(), score);
+    const std::vector<ComparisonRow> rows = comparisonRows(language, predicted, realOutcome(m_language.tournament()), score);
     for (int row = 0; row < MatchCount; ++row) {
         const ComparisonRow& match = rows[static_cast<size_t>(row)];
         m_table->setItem(row, 1, new QTableWidgetItem(QString::fromStdString(match.prediction)));

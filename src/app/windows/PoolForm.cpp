@@ -157,7 +157,7 @@ void TPoolForm::rebuild()
     if (m_includeBoard->isChecked())
         entries.push_back(scoreBoard(language.text("pool.currentBoard"), m_main));
     for (const std::string& file : m_files)
-        entries.push_back(scorePredictionFile(file));
+        entries.push_back(scorePredictionFile(file, m_main.tournament()));
     m_entries = rankPool(std::move(entries));
 
     m_table->setSortingEnabled(false);

@@ -28,6 +28,55 @@ BoxTexts readBoxTexts(const std::vector<PredictionKey>& keys, const KeyValues& v
     return texts;
 }
 
+namespace {
+
+std::string goalsText(int goals)
+{
+    return goals == MatchScore::Empty ? std::string() : std::to_string(goals);
+}
+
+std::string levelOrderText(const Tournament& tournament, const std::vector<int>& teams)
+{
+    std::string text;
+    for (const int team : teams) {
+        text += text.empty() ? "" : ",";
+        text += tournament.teams[static_cast<size_t>(team)].code;
+    }
+    return text;
+}
+
+}  // namespace
+
+BoxTexts predictionBoxTexts(const BoardControls& controls, const Tournament& tournament, const Prediction& prediction)
+{
+    BoxTexts texts;
+    for (const GroupControls& group : controls.groups) {
+        const std::vector<int>& matches = tournament.groups[static_cast<size_t>(group.group)].matches;
+        for (size_t m = 0; m < group.score.size(); ++m) {
+            const MatchScore& score = prediction.group[static_cast<size_t>(matches[m])];
+            for (size_t side = 0; side < 2; ++side)
+                texts.push_back({group.score[m][side], goalsText(score.goals[side])});
+        }
+    }
+    for (const RoundControls& round : controls.rounds) {
+        for (const MatchControls& match : round.matches) {
+            for (size_t side = 0; side < 2; ++side)
+                texts.push_back({match.score[side], goalsText(prediction.knockout[static_cast<size_t>(match.match)].goals[side])});
+        }
+        for (const MatchControls& match : round.matches) {
+            for (size_t side = 0; side < 2; ++side)
+                texts.push_back({match.penalty[side], goalsText(prediction.knockout[static_cast<size_t>(match.match)].penalties[side])});
+        }
+    }
+    for (const GroupControls& group : controls.groups) {
+        if (group.levelOrder != NoControl)
+            texts.push_back({group.levelOrder, levelOrderText(tournament, prediction.levelOrder.groups[static_cast<size_t>(group.group)])});
+    }
+    for (const ThirdsControls& thirds : controls.thirds)
+        texts.push_back({thirds.levelOrder, levelOrderText(tournament, prediction.levelOrder.thirds)});
+    return texts;
+}
+
 void setBoxes(Board& board, const BoxTexts& texts)
 {
     for (const BoxText& box : texts)

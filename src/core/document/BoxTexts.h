@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/Board.h"
+#include "engine/Prediction.h"
 #include "storage/PredictionKeys.h"
 
 #include <functional>
@@ -31,6 +32,10 @@ using KeyValues = std::function<std::optional<std::string>(std::string_view sect
 // The box texts that the keys' values give. Values a box could not hold by
 // typing leave it empty.
 BoxTexts readBoxTexts(const std::vector<PredictionKey>& keys, const KeyValues& values);
+
+// A whole prediction of the board's tournament as box texts, in load order,
+// the level orders last ("JPN,SEN").
+BoxTexts predictionBoxTexts(const BoardControls& controls, const Tournament& tournament, const Prediction& prediction);
 
 // The one way a whole prediction reaches the board (load, import, the real
 // results): the boxes are set in order and their change events rebuild the

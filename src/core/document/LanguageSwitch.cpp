@@ -14,43 +14,61 @@ constexpr std::array<const char*, StandingsColumnCount> ColumnKeys = {
     "board.colPts", "board.colPlayed", "board.colWon", "board.colTied",
     "board.colLost", "board.colGoalsFor", "board.colGoalsAgainst", "board.colDiff"};
 
-// "1/8 Finals" .. "1/2 Finals"; third place and final have their own words.
-constexpr std::array<const char*, 3> FractionRounds = {"1/8 ", "1/4 ", "1/2 "};
-
 void writeMatchHints(Board& board, const BoardControls& controls, const Language& language)
 {
-    for (int slot = 1; slot <= MatchCount; ++slot) {
-        for (const ControlId label : controls.matchLabels(slot))
-            board.setHint(label, language.matchHint(slot));
+    for (int match = 1; match <= language.tournament().matchCount(); ++match) {
+        for (const ControlId label : controls.matchLabels(match))
+            board.setHint(label, language.matchHint(match));
     }
 }
 
 void writeGroups(Board& board, const BoardControls& controls, const Language& language)
 {
-    for (int g = 0; g < GroupCount; ++g) {
-        const GroupInfo& info = groups()[static_cast<size_t>(g)];
-        const GroupControls& group = controls.groups[static_cast<size_t>(g)];
+    const Tournament& tournament = language.tournament();
+    for (const GroupControls& group : controls.groups) {
+        const TournamentGroup& info = tournament.groups[static_cast<size_t>(group.group)];
         const std::string heading = language.text("board.group") + info.letter;
         board.setText(group.heading, heading);
         board.setText(group.standingsHeading, heading);
         for (size_t c = 0; c < StandingsColumnCount; ++c)
             board.setText(group.columnHeading[c], language.text(ColumnKeys[c]));
-        for (size_t m = 0; m < MatchesPerGroup; ++m)
+        for (size_t m = 0; m < group.label.size(); ++m) {
+            const GroupMatch& match = tournament.groupMatches[static_cast<size_t>(info.matches[m])];
             for (size_t side = 0; side < 2; ++side)
-                board.setText(group.label[m][side], language.teamName(info.fixtureTeams[static_cast<size_t>(FixturePairs[m][side])]));
+                board.setText(group.label[m][side], language.teamName(match.teams[side] + 1));
+        }
         board.setHint(group.clearButton, language.text("hint.clearScores"));
     }
 }
 
+// "1/8 Finals" for a round of eight matches; the match for third place and
+// the final have their own words.
+std::string roundHeading(const RoundControls& round, const BoardControls& controls, const Language& language)
+{
+    if (&round == &controls.finalRound())
+        return language.text("board.final");
+    if (&round == controls.thirdPlaceRound())
+        return language.text("board.third");
+    return "1/" + std::to_string(round.matches.size()) + " " + language.text("board.finals");
+}
+
 void writeRounds(Board& board, const BoardControls& controls, const Language& language)
 {
-    for (size_t r = 0; r < FractionRounds.size(); ++r)
-        board.setText(controls.rounds[r].heading, FractionRounds[r] + language.text("board.finals"));
-    board.setText(controls.round(Round::Third).heading, language.text("board.third"));
-    board.setText(controls.round(Round::Final).heading, language.text("board.final"));
-    board.setText(controls.championHeading, language.text("board.champion"));
-    for (const RoundControls& round : controls.rounds)
+    for (const RoundControls& round : controls.rounds) {
+        board.setText(round.heading, roundHeading(round, controls, language));
         board.setHint(round.clearButton, language.text("hint.clearScores"));
+    }
+    board.setText(controls.championHeading, language.text("board.champion"));
+}
+
+void writeThirds(Board& board, const BoardControls& controls, const Language& language)
+{
+    for (const ThirdsControls& thirds : controls.thirds) {
+        board.setText(thirds.heading, language.text("board.thirds"));
+        const std::array<const char*, 4> columns = {"board.colGroup", "board.colPts", "board.colDiff", "board.colGoalsFor"};
+        for (size_t c = 0; c < columns.size(); ++c)
+            board.setText(thirds.columnHeading[c], language.text(columns[c]));
+    }
 }
 
 void writeButtons(Board& board, const BoardControls& controls, const Language& language)
@@ -72,6 +90,7 @@ void applyLanguageToBoard(Board& board, const BoardControls& controls, Preferenc
     writeMatchHints(board, controls, language);
     writeGroups(board, controls, language);
     writeRounds(board, controls, language);
+    writeThirds(board, controls, language);
     language.setFavorite(preferences.favoriteIndex);
     writeButtons(board, controls, language);
 }

@@ -2,40 +2,17 @@
 
 #include "document/LanguageSwitch.h"
 
-#include <vector>
-
 namespace tiplark {
-namespace {
-
-// The boxes a user types into, in the order a load fills them: group by
-// group, then round by round with a round's score pairs before its penalties.
-std::vector<ControlId> userBoxes(const BoardControls& controls)
-{
-    std::vector<ControlId> boxes;
-    for (const GroupControls& group : controls.groups) {
-        for (const auto& match : group.score)
-            boxes.insert(boxes.end(), match.begin(), match.end());
-    }
-    for (const RoundControls& round : controls.rounds) {
-        for (const MatchControls& match : round.matches)
-            boxes.insert(boxes.end(), match.score.begin(), match.score.end());
-        for (const MatchControls& match : round.matches)
-            boxes.insert(boxes.end(), match.penalty.begin(), match.penalty.end());
-    }
-    return boxes;
-}
-
-}  // namespace
-
-MainBoard::MainBoard(Services services)
+MainBoard::MainBoard(Services services, const Tournament& tournament)
     : m_services(services)
-    , m_controls(buildMainBoard(m_board))
-    , m_keys(predictionKeys(m_controls))
+    , m_tournament(tournament)
+    , m_controls(buildBoard(m_board, tournament))
+    , m_keys(predictionKeys(m_controls, tournament))
+    , m_language(tournament)
     , m_highlighter(m_board, m_language)
-    , m_groupStage(m_board, m_controls, m_language, m_highlighter)
-    , m_knockout(m_board, m_controls, m_highlighter)
+    , m_rules(m_board, m_controls, tournament, m_language, m_highlighter)
     , m_clearing(m_board, m_controls, m_language, m_services.messages, m_services.cursor)
-    , m_history(m_board, userBoxes(m_controls))
+    , m_history(m_board, m_controls.userBoxes())
 {
     m_board.setErrorReporter([this](const std::string& message) { m_services.messages.showError(message); });
 }
@@ -56,7 +33,13 @@ void MainBoard::SetFirstTimeGroups()
     if (!m_preferences.teamNamesPending)
         return;
     m_preferences.teamNamesPending = false;
-    m_groupStage.SetFirstTimeGroups();
+    m_rules.SetFirstTimeGroups();
+}
+
+void MainBoard::restore(const std::vector<Control>& states)
+{
+    m_board.restore(states);
+    m_rules.reread();
 }
 
 void MainBoard::userEdit(ControlId box, std::string_view text)

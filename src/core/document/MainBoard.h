@@ -9,9 +9,8 @@
 #include "storage/PredictionKeys.h"
 #include "tournament/BoardControls.h"
 #include "tournament/Clearing.h"
-#include "tournament/GroupStage.h"
+#include "tournament/BoardRules.h"
 #include "tournament/Highlighter.h"
-#include "tournament/Knockout.h"
 
 #include <functional>
 #include <string>
@@ -34,7 +33,9 @@ struct Services {
 // each becomes one step of the history.
 class MainBoard {
 public:
-    explicit MainBoard(Services services);
+    // The tournament must outlive the board.
+    MainBoard(Services services, const Tournament& tournament);
+    MainBoard(Services services, const Tournament&& tournament) = delete;
     MainBoard(const MainBoard&) = delete;
     MainBoard& operator=(const MainBoard&) = delete;
 
@@ -48,11 +49,16 @@ public:
     Language& language() { return m_language; }
     const Language& language() const { return m_language; }
     Highlighter& highlighter() { return m_highlighter; }
-    GroupStage& groupStage() { return m_groupStage; }
-    Knockout& knockout() { return m_knockout; }
+    const Tournament& tournament() const { return m_tournament; }
+    BoardRules& rules() { return m_rules; }
+    const BoardRules& rules() const { return m_rules; }
     Clearing& clearing() { return m_clearing; }
     Services& services() { return m_services; }
     UndoHistory& history() { return m_history; }
+
+    // Puts the board back to a copy of its states (Board::restore) and the
+    // rules with it.
+    void restore(const std::vector<Control>& states);
 
     // What the user typed into a score or penalty box; keystrokes in one box
     // one after the other are one step.
@@ -77,14 +83,14 @@ public:
 
 private:
     Services m_services;
+    const Tournament& m_tournament;
     Board m_board;
     BoardControls m_controls;
     std::vector<PredictionKey> m_keys;
     Preferences m_preferences;
     Language m_language;
     Highlighter m_highlighter;
-    GroupStage m_groupStage;
-    Knockout m_knockout;
+    BoardRules m_rules;
     Clearing m_clearing;
     UndoHistory m_history;
     std::function<void()> m_languageListener;

@@ -44,8 +44,17 @@ struct Venue {
     int utcOffsetMinutes = 0;
 };
 
-// Kick-off in minutes since 1970-01-01 00:00 UTC.
+// Kick-off at the venue: its local time as the file gives it, and the same
+// moment in minutes since 1970-01-01 00:00 UTC.
 struct Kickoff {
+    struct Local {
+        int year = 0;
+        int month = 0;
+        int day = 0;
+        int hour = 0;
+        int minute = 0;
+    };
+    Local local;
     std::int64_t utcMinutes = 0;
     int venue = 0;
 };
@@ -71,7 +80,7 @@ struct Slot {
 struct KnockoutMatch {
     int number = 0;  // official
     int round = 0;
-    std::array<Slot, 2> slots;
+    std::array<Slot, 2> sides;  // where each side takes its team from
     Kickoff kickoff;
     std::optional<MatchScore> real;
 };

@@ -434,7 +434,7 @@ private:
         if (venue < 0)
             m_reader.fail(member(field, "venue"), inQuotes(venueId) + " is no venue of the tournament");
         const std::int64_t local = daysFromCivil(*year, *month, *day) * 24 * 60 + *hour * 60 + *minute;
-        return {local - m_tournament.venues[static_cast<size_t>(venue)].utcOffsetMinutes, venue};
+        return {{*year, *month, *day, *hour, *minute}, local - m_tournament.venues[static_cast<size_t>(venue)].utcOffsetMinutes, venue};
     }
 
     std::optional<MatchScore> readResult(const Json& match, const std::string& field, bool knockout)
@@ -487,7 +487,7 @@ private:
         }
         for (size_t m = 0; m < m_tournament.knockout.size(); ++m) {
             for (size_t side = 0; side < 2; ++side)
-                m_tournament.knockout[m].slots[side] = readSlot(slotTexts[m].second[side], at(slotTexts[m].first, side), m);
+                m_tournament.knockout[m].sides[side] = readSlot(slotTexts[m].second[side], at(slotTexts[m].first, side), m);
         }
         checkBracket(slotTexts);
     }
@@ -571,7 +571,7 @@ private:
         std::vector<int> loserUses(count, 0);
         for (size_t m = 0; m < count; ++m) {
             for (size_t side = 0; side < 2; ++side) {
-                const Slot& slot = m_tournament.knockout[m].slots[side];
+                const Slot& slot = m_tournament.knockout[m].sides[side];
                 std::vector<int>* uses = slot.kind == Slot::Kind::Winner ? &winnerUses
                                          : slot.kind == Slot::Kind::Loser ? &loserUses
                                                                           : nullptr;
@@ -583,7 +583,7 @@ private:
         orderPlay();
         std::vector<int> finals;
         for (size_t m = 0; m < count; ++m) {
-            const auto& slots = m_tournament.knockout[m].slots;
+            const auto& slots = m_tournament.knockout[m].sides;
             const bool takesLosers = slots[0].kind == Slot::Kind::Loser || slots[1].kind == Slot::Kind::Loser;
             if (winnerUses[m] == 0 && !takesLosers)
                 finals.push_back(static_cast<int>(m));
@@ -596,7 +596,7 @@ private:
             if (round.matches.empty())
                 m_reader.fail("rounds", inQuotes(round.id) + " has no matches");
             round.stage = !std::all_of(round.matches.begin(), round.matches.end(), [this](int m) {
-                const auto& slots = m_tournament.knockout[static_cast<size_t>(m)].slots;
+                const auto& slots = m_tournament.knockout[static_cast<size_t>(m)].sides;
                 return slots[0].kind == Slot::Kind::Loser && slots[1].kind == Slot::Kind::Loser;
             });
         }
@@ -604,7 +604,7 @@ private:
 
     void checkThirdPlacedSlots(size_t m, const std::string& field)
     {
-        const auto& slots = m_tournament.knockout[m].slots;
+        const auto& slots = m_tournament.knockout[m].sides;
         for (size_t side = 0; side < 2; ++side) {
             if (slots[side].kind != Slot::Kind::ThirdPlaced)
                 continue;
@@ -630,7 +630,7 @@ private:
         std::vector<int> waiting(count, 0);
         std::vector<std::vector<int>> feeds(count);
         for (size_t m = 0; m < count; ++m) {
-            for (const Slot& slot : m_tournament.knockout[m].slots) {
+            for (const Slot& slot : m_tournament.knockout[m].sides) {
                 if (slot.kind == Slot::Kind::Winner || slot.kind == Slot::Kind::Loser) {
                     ++waiting[m];
                     feeds[static_cast<size_t>(slot.match)].push_back(static_cast<int>(m));

@@ -134,7 +134,7 @@ void TournamentPlay::rankThirds()
 
 int TournamentPlay::slotTeam(int match, int side) const
 {
-    const auto& slots = m_tournament.knockout[static_cast<size_t>(match)].slots;
+    const auto& slots = m_tournament.knockout[static_cast<size_t>(match)].sides;
     const Slot& slot = slots[static_cast<size_t>(side)];
     switch (slot.kind) {
     case Slot::Kind::GroupPlace:
@@ -165,7 +165,7 @@ void TournamentPlay::playKnockout(bool emptyChanged)
             const int team = slotTeam(m, side);
             const auto s = static_cast<size_t>(side);
             if (emptyChanged && team != match.teams[s]) {
-                const Slot::Kind kind = m_tournament.knockout[static_cast<size_t>(m)].slots[s].kind;
+                const Slot::Kind kind = m_tournament.knockout[static_cast<size_t>(m)].sides[s].kind;
                 if (kind == Slot::Kind::GroupPlace || kind == Slot::Kind::ThirdPlaced)
                     score = {};
                 else if (team == NoTeam)

@@ -11,6 +11,7 @@ namespace tiplark {
 // tournament/TournamentData.h) counted from 1.
 
 // Kick-off in German local time (summer time, UTC+2) of 2006, and host city.
+inline constexpr int GermanSummerTimeOffset = 120;  // minutes from UTC
 struct KickoffRow {
     int month;
     int day;

@@ -4,10 +4,18 @@
 
 namespace tiplark {
 
-DateTimeValue shownKickoff(DateTimeValue germanKickoff, const Preferences& preferences)
+DateTimeValue shownKickoff(DateTimeValue venueTime, int venueOffsetMinutes, const Preferences& preferences)
 {
-    constexpr double GermanSummerTime = 1.0 / 24;
-    return germanKickoff + preferences.zoneShift + preferences.daylightShift - GermanSummerTime;
+    constexpr double MinutesPerDay = 24 * 60;
+    constexpr int ZonesCountFrom = 60;
+    return venueTime + preferences.zoneShift + preferences.daylightShift - (venueOffsetMinutes - ZonesCountFrom) / MinutesPerDay;
+}
+
+DateTimeValue shownKickoff(const Kickoff& kickoff, const Venue& venue, const Preferences& preferences)
+{
+    const Kickoff::Local& local = kickoff.local;
+    return shownKickoff(encodeDateTime(local.year, local.month, local.day, local.hour, local.minute),
+                        venue.utcOffsetMinutes, preferences);
 }
 
 std::string formatKickoff(DateTimeValue moment, const DateTimeFormat& format)

@@ -3,23 +3,29 @@
 #include "i18n/KickoffTime.h"
 #include "i18n/LanguageTables.h"
 #include "i18n/Preferences.h"
-#include "i18n/TeamNameTables.h"
 
+#include <array>
 #include <stdexcept>
 
 namespace tiplark {
 namespace {
 
-size_t slotIndex(int slot)
+constexpr std::array<std::string_view, LanguageCount> LanguageCodes = {"en", "es", "fr", "de"};
+
+// The board name of a team in a language: the tournament file's own name
+// for that language where it gives one, else its English name.
+const std::string& boardName(const TournamentTeam& team, int languageIndex)
 {
-    if (slot < 1 || slot > MatchCount)
-        throw std::out_of_range("match slot");
-    return static_cast<size_t>(slot - 1);
+    const auto own = team.names.find(LanguageCodes[static_cast<size_t>(languageIndex)]);
+    return own != team.names.end() ? own->second : team.name;
 }
 
 }  // namespace
 
-Language::Language()
+Language::Language(const Tournament& tournament)
+    : m_tournament(&tournament)
+    , m_kickoffTexts(static_cast<size_t>(tournament.matchCount()))
+    , m_matchHints(static_cast<size_t>(tournament.matchCount()))
 {
     select(LanguageEnglish);
     SetPreviousTeamNamesEnglish();
@@ -45,32 +51,48 @@ const std::string& Language::previousTeamName(int team) const
     return m_previousTeamNames.at(static_cast<size_t>(team));
 }
 
-const std::string& Language::kickoffText(int slot) const
+std::string Language::teamNameIn(int languageIndex, int team) const
 {
-    return m_kickoffTexts[slotIndex(slot)];
+    if (team == 0)
+        return languageText(languageIndex, "team.none");
+    return boardName(m_tournament->teams.at(static_cast<size_t>(team - 1)), effectiveLanguage(languageIndex));
 }
 
-const std::string& Language::matchHint(int slot) const
+const std::string& Language::kickoffText(int match) const
 {
-    return m_matchHints[slotIndex(slot)];
+    return m_kickoffTexts.at(static_cast<size_t>(match - 1));
+}
+
+const std::string& Language::matchHint(int match) const
+{
+    return m_matchHints.at(static_cast<size_t>(match - 1));
 }
 
 std::string Language::mainCaption() const
 {
-    return text("title.prefix") + text("country.host");
+    std::string hosts;
+    for (const std::string& code : m_tournament->hosts) {
+        const int team = m_tournament->teamIndex(code);
+        hosts += hosts.empty() ? "" : ", ";
+        hosts += team == NoTeam ? code : m_teamNames[static_cast<size_t>(team + 1)];
+    }
+    return text("title.prefix") + hosts;
 }
 
 int Language::select(int languageIndex)
 {
     m_index = effectiveLanguage(languageIndex);
-    for (int team = 0; team <= TeamCount; ++team)
-        m_teamNames[static_cast<size_t>(team)] = teamNameIn(m_index, team);
+    m_teamNames.resize(m_tournament->teams.size() + 1);
+    for (size_t team = 0; team < m_teamNames.size(); ++team)
+        m_teamNames[team] = teamNameIn(m_index, static_cast<int>(team));
     return m_index;
 }
 
 void Language::setFavorite(int favoriteIndex)
 {
-    m_favoriteName = favoriteIndex >= 1 && favoriteIndex <= TeamCount ? m_teamNames[static_cast<size_t>(favoriteIndex)] : std::string();
+    m_favoriteName = favoriteIndex >= 1 && favoriteIndex < static_cast<int>(m_teamNames.size())
+                         ? m_teamNames[static_cast<size_t>(favoriteIndex)]
+                         : std::string();
 }
 
 void Language::rebuildKickoffTexts(const Preferences& preferences, const DateTimeFormat& format)
@@ -79,11 +101,17 @@ void Language::rebuildKickoffTexts(const Preferences& preferences, const DateTim
     if (basis == m_kickoffBasis)
         return;
     m_kickoffBasis = basis;
-    for (int slot = 1; slot <= MatchCount; ++slot) {
-        const size_t s = slotIndex(slot);
-        m_kickoffTexts[s] = formatKickoff(shownKickoff(germanKickoff(slot), preferences), format);
-        // "\r" is the line break of hints.
-        m_matchHints[s] = text(kickoffCityKey(slot)) + "\r" + m_kickoffTexts[s];
+    const auto kickoffOf = [this](size_t match) -> const Kickoff& {
+        const size_t groupMatches = m_tournament->groupMatches.size();
+        return match < groupMatches ? m_tournament->groupMatches[match].kickoff : m_tournament->knockout[match - groupMatches].kickoff;
+    };
+    for (size_t m = 0; m < m_kickoffTexts.size(); ++m) {
+        const Kickoff& kickoff = kickoffOf(m);
+        const Venue& venue = m_tournament->venues[static_cast<size_t>(kickoff.venue)];
+        m_kickoffTexts[m] = formatKickoff(shownKickoff(kickoff, venue, preferences), format);
+        // Cities the language tables know are translated; "\r" is the line break of hints.
+        const std::string& city = text("city." + venue.city);
+        m_matchHints[m] = (city.empty() ? venue.city : city) + "\r" + m_kickoffTexts[m];
     }
 }
 
@@ -94,8 +122,9 @@ void Language::CopyTeamNamesToPrevious()
 
 void Language::SetPreviousTeamNamesEnglish()
 {
-    for (int team = 0; team <= TeamCount; ++team)
-        m_previousTeamNames[static_cast<size_t>(team)] = teamNameIn(LanguageEnglish, team);
+    m_previousTeamNames.resize(m_tournament->teams.size() + 1);
+    for (size_t team = 0; team < m_previousTeamNames.size(); ++team)
+        m_previousTeamNames[team] = teamNameIn(LanguageEnglish, static_cast<int>(team));
 }
 
 }  // namespace tiplark

@@ -1,6 +1,7 @@
 #include "report/ReportLines.h"
 
 #include "report/FixedWidth.h"
+#include "tournament/BoardControls.h"
 #include "tournament/TournamentData.h"
 
 #include <array>

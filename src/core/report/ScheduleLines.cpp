@@ -5,6 +5,7 @@
 #include "i18n/Preferences.h"
 #include "report/FixedWidth.h"
 #include "report/ScheduleTable.h"
+#include "tournament/BoardControls.h"
 #include "tournament/TournamentData.h"
 
 #include <algorithm>
@@ -33,7 +34,7 @@ std::vector<std::string> BuildScheduleLines(double zoneShift, double daylightShi
     // one past the longest date text when a regional format makes it longer.
     std::size_t longest = 0;
     for (std::size_t row = 0; row < dates.size(); ++row) {
-        const CivilDateTime moment = decodeDateTime(shownKickoff(germanKickoff(scheduleTable()[row].slot), shifts));
+        const CivilDateTime moment = decodeDateTime(shownKickoff(germanKickoff(scheduleTable()[row].slot), GermanSummerTimeOffset, shifts));
         std::string& date = dates[row];
         date = format.shortDate(moment);
         date += " (";

@@ -6,6 +6,8 @@
 #include "scoring/QuietBoard.h"
 #include "scoring/RealResults.h"
 
+#include <map>
+
 namespace tiplark {
 namespace {
 
@@ -105,14 +107,15 @@ TournamentOutcome readOutcome(const MainBoard& main)
     return outcome;
 }
 
-const TournamentOutcome& realOutcome()
+const TournamentOutcome& realOutcome(const Tournament& tournament)
 {
-    static const TournamentOutcome real = [] {
-        QuietBoard quiet;
-        FillInRealResults(quiet.main);
-        return readOutcome(quiet.main);
-    }();
-    return real;
+    static std::map<std::string, TournamentOutcome, std::less<>> real;
+    const auto known = real.find(tournament.id);
+    if (known != real.end())
+        return known->second;
+    QuietBoard quiet(tournament);
+    FillInRealResults(quiet.main);
+    return real.emplace(tournament.id, readOutcome(quiet.main)).first->second;
 }
 
 }  // namespace tiplark

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/Tournament.h"
 #include "tournament/TournamentData.h"
 
 #include <array>
@@ -34,8 +35,9 @@ struct TournamentOutcome {
 // that fed it were known. So a guess at the bracket alone earns nothing.
 TournamentOutcome readOutcome(const MainBoard& main);
 
-// The outcome of the real 2006 tournament, built once on a board of its own.
-const TournamentOutcome& realOutcome();
+// The outcome of the real tournament, built once per tournament on a board
+// of its own.
+const TournamentOutcome& realOutcome(const Tournament& tournament);
 
 // Team number of a board name, looked up in the given language first and
 // then in the others; 0 for the placeholder or any other text.

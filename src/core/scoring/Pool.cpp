@@ -13,7 +13,7 @@ PoolEntry scored(std::string name, const MainBoard& main)
     entry.name = std::move(name);
     entry.language = main.language().index();
     entry.outcome = readOutcome(main);
-    entry.score = scorePrediction(entry.outcome, realOutcome());
+    entry.score = scorePrediction(entry.outcome, realOutcome(main.tournament()));
     const auto& champion = entry.outcome.reached[static_cast<size_t>(Stage::Champion)];
     entry.champion = champion.empty() ? 0 : champion.front();
     return entry;
@@ -26,9 +26,9 @@ bool level(const PoolEntry& a, const PoolEntry& b)
 
 }  // namespace
 
-PoolEntry scorePredictionFile(const std::string& path)
+PoolEntry scorePredictionFile(const std::string& path, const Tournament& tournament)
 {
-    QuietBoard quiet;
+    QuietBoard quiet(tournament);
     const PredictionsLoad load = LoadPredictions(quiet.main, path);
     if (load != PredictionsLoad::Loaded) {
         PoolEntry entry;

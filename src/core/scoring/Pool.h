@@ -25,7 +25,7 @@ struct PoolEntry {
 
 // Loads a saved predictions file on a board of its own and scores it
 // against the real results; an unreadable file comes back as such.
-PoolEntry scorePredictionFile(const std::string& path);
+PoolEntry scorePredictionFile(const std::string& path, const Tournament& tournament);
 // Scores a board as it stands.
 PoolEntry scoreBoard(const std::string& name, const MainBoard& main);
 

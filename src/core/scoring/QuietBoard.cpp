@@ -2,8 +2,8 @@
 
 namespace tiplark {
 
-QuietBoard::QuietBoard()
-    : main(Services{m_silence, m_silence, m_dates})
+QuietBoard::QuietBoard(const Tournament& tournament)
+    : main(Services{m_silence, m_silence, m_dates}, tournament)
 {
 }
 

@@ -10,7 +10,7 @@ namespace tiplark {
 // scored: it asks nothing and shows nothing.
 class QuietBoard {
 public:
-    QuietBoard();
+    explicit QuietBoard(const Tournament& tournament);
 
 private:
     class Silence : public MessageService, public CursorService {

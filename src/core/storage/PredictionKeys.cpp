@@ -1,21 +1,31 @@
 #include "storage/PredictionKeys.h"
 
 #include "i18n/LanguageTables.h"
-#include "tournament/TournamentData.h"
+
+#include <cctype>
 
 namespace tiplark {
 namespace {
 
 constexpr double OneDay = 1.0;  // time shifts are fractions of a day
 
-// Section of each knockout round, in the order of Round.
-constexpr std::array<const char*, RoundCount> RoundSections = {"FINAL 8", "FINAL 4", "FINAL 2", "THIRD", "FINAL"};
+// "Final8" -> "FINAL 8", "Third" -> "THIRD".
+std::string roundSection(std::string prefix)
+{
+    std::string section;
+    for (const char c : prefix) {
+        if (std::isdigit(static_cast<unsigned char>(c)) && !section.empty() && !std::isdigit(static_cast<unsigned char>(section.back())))
+            section += ' ';
+        section += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return section;
+}
 
-std::vector<PredictionKey> preferenceKeys()
+std::vector<PredictionKey> preferenceKeys(int teamCount)
 {
     return {
         {PreferencesSection, "Language", ValueKind::Preference, &Preferences::languageIndex, 0, LanguageCount - 1},
-        {PreferencesSection, "Favorite", ValueKind::Preference, &Preferences::favoriteIndex, 0, TeamCount},
+        {PreferencesSection, "Favorite", ValueKind::Preference, &Preferences::favoriteIndex, 0, static_cast<double>(teamCount)},
         {PreferencesSection, "TimeZone", ValueKind::Preference, &Preferences::zoneShift, -OneDay, OneDay},
         {PreferencesSection, "GMT", ValueKind::Preference, &Preferences::zoneCode},
         {PreferencesSection, "Daylight", ValueKind::Preference, &Preferences::daylightShift, -OneDay, OneDay},
@@ -26,19 +36,19 @@ std::vector<PredictionKey> preferenceKeys()
 
 }  // namespace
 
-std::vector<PredictionKey> predictionKeys(const BoardControls& controls)
+std::vector<PredictionKey> predictionKeys(const BoardControls& controls, const Tournament& tournament)
 {
-    std::vector<PredictionKey> keys = preferenceKeys();
-    for (int g = 0; g < GroupCount; ++g) {
-        const std::string section = std::string("GROUP ") + groups()[static_cast<size_t>(g)].letter;
-        for (int m = 0; m < MatchesPerGroup; ++m) {
-            const auto& score = controls.groups[static_cast<size_t>(g)].score[static_cast<size_t>(m)];
+    std::vector<PredictionKey> keys = preferenceKeys(static_cast<int>(tournament.teams.size()));
+    for (const GroupControls& group : controls.groups) {
+        const std::string section = std::string("GROUP ") + tournament.groups[static_cast<size_t>(group.group)].letter;
+        for (size_t m = 0; m < group.score.size(); ++m) {
+            const auto& score = group.score[m];
             keys.push_back({section, "Game" + std::to_string(m + 1), ValueKind::ScorePair, ScoreBoxes{score[0], score[1]}});
         }
     }
-    for (int r = 0; r < RoundCount; ++r) {
-        const std::string section = RoundSections[static_cast<size_t>(r)];
-        const auto& matches = controls.rounds[static_cast<size_t>(r)].matches;
+    for (const RoundControls& round : controls.rounds) {
+        const std::string section = roundSection(roundPrefix(tournament, round.round));
+        const auto& matches = round.matches;
         for (size_t m = 0; m < matches.size(); ++m) {
             const std::string game = "Game" + std::to_string(m + 1);
             keys.push_back({section, game, ValueKind::ScorePair, ScoreBoxes{matches[m].score[0], matches[m].score[1]}});

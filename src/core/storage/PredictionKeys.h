@@ -38,6 +38,6 @@ inline constexpr const char* PreferencesSection = "PREFERENCES";
 // Every key of the file, in the order in which SaveAll writes them: the
 // preferences, "GROUP A" to "GROUP H", then "FINAL 8" to "FINAL" with each
 // match's score pair followed by its two penalty keys.
-std::vector<PredictionKey> predictionKeys(const BoardControls& controls);
+std::vector<PredictionKey> predictionKeys(const BoardControls& controls, const Tournament& tournament);
 
 }  // namespace tiplark

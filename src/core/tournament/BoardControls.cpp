@@ -3,6 +3,7 @@
 #include "platform/ScoreText.h"
 
 #include <algorithm>
+#include <stdexcept>
 #include <string>
 
 namespace tiplark {
@@ -29,72 +30,117 @@ ControlId addButton(Board& board, std::string name, ControlId panel, std::string
     return id;
 }
 
-std::array<int, TeamsPerGroup> alphabetical(const GroupInfo& group)
+// An edit nobody sees or reaches: a value the rules and the file keep on the board.
+ControlId addHiddenValue(Board& board, std::string name)
 {
-    std::array<int, TeamsPerGroup> teams = group.resetOrder;
-    std::sort(teams.begin(), teams.end());
-    return teams;
+    const ControlId id = board.add(std::move(name), ControlKind::Edit);
+    board.setVisible(id, false);
+    board.setTabStop(id, false);
+    return id;
 }
 
-GroupControls buildGroup(Board& board, const GroupInfo& info)
+// The rules list teams and scores the user cannot type: the order of level
+// teams is chosen only where the ranking ends in what scores cannot decide.
+bool choosesLevelOrder(const std::vector<Criterion>& ranking)
 {
-    const std::string g = std::string("G") + info.letter;
+    for (const Criterion criterion : ranking) {
+        if (criterionKind(criterion) == CriterionKind::Decided)
+            return true;
+    }
+    return false;
+}
+
+const std::string& englishName(const Tournament& tournament, int team)
+{
+    const TournamentTeam& info = tournament.teams[static_cast<size_t>(team)];
+    const auto own = info.names.find("en");
+    return own != info.names.end() ? own->second : info.name;
+}
+
+std::string number(int value)
+{
+    return std::to_string(value);
+}
+
+GroupControls buildGroup(Board& board, const Tournament& tournament, int index)
+{
+    const TournamentGroup& info = tournament.groups[static_cast<size_t>(index)];
     const std::string letter(1, info.letter);
+    const std::string g = "G" + letter;
     GroupControls group{};
+    group.group = index;
 
     group.panel = board.add("GroupPanel" + letter, ControlKind::Panel);
     group.heading = addLabel(board, "Group" + letter + "Lbl", group.panel, "Group " + letter);
     group.clearButton = addButton(board, "Group" + letter + "DelButton", group.panel, "x");
-    for (int m = 0; m < MatchesPerGroup; ++m) {
-        for (int side = 0; side < 2; ++side) {
-            const int team = info.fixtureTeams[static_cast<size_t>(FixturePairs[static_cast<size_t>(m)][static_cast<size_t>(side)])];
-            group.label[m][side] = addLabel(board, groupLabelName(info.letter, m + 1, side + 1), group.panel, englishTeamName(team));
-            group.score[m][side] = addScoreBox(board, groupScoreName(info.letter, m + 1, side + 1), group.panel);
+    for (size_t m = 0; m < info.matches.size(); ++m) {
+        const GroupMatch& match = tournament.groupMatches[static_cast<size_t>(info.matches[m])];
+        auto& label = group.label.emplace_back();
+        auto& score = group.score.emplace_back();
+        for (size_t side = 0; side < 2; ++side) {
+            const std::string name = g + number(static_cast<int>(m) + 1) + number(static_cast<int>(side) + 1);
+            label[side] = addLabel(board, name + "Lbl", group.panel, englishName(tournament, match.teams[side]));
+            score[side] = addScoreBox(board, name, group.panel);
         }
     }
 
+    std::vector<int> listed = info.teams;
+    std::sort(listed.begin(), listed.end());
     group.standingsPanel = board.add("GPStand" + letter, ControlKind::Panel);
     group.standingsHeading = addLabel(board, "Group" + letter + "StandLbl", group.standingsPanel, "Group " + letter);
-    for (int c = 0; c < StandingsColumnCount; ++c)
+    for (size_t c = 0; c < StandingsColumnCount; ++c)
         group.columnHeading[c] = addLabel(board, g + StandingsColumns[c] + "Lbl", group.standingsPanel, StandingsDesignCaptions[c]);
-    const auto teams = alphabetical(info);
-    for (int row = 0; row < TeamsPerGroup; ++row) {
-        const std::string r = std::to_string(row + 1);
-        group.rowNumber[row] = addLabel(board, g + "Row" + r + "Lbl", group.standingsPanel, r + ".");
-        group.name[row] = addLabel(board, standingsNameLabel(info.letter, row + 1), group.standingsPanel, englishTeamName(teams[row]));
-        board.setBold(group.name[row], row < 2);
-        for (int c = 0; c < StandingsColumnCount; ++c) {
-            const ControlId cell = addScoreBox(board, g + StandingsColumns[c] + r, group.standingsPanel);
-            board.setReadOnly(cell, true);
-            board.setTabStop(cell, false);
-            group.cell[row][c] = cell;
+    for (size_t row = 0; row < info.teams.size(); ++row) {
+        const std::string r = number(static_cast<int>(row) + 1);
+        group.rowNumber.push_back(addLabel(board, g + "Row" + r + "Lbl", group.standingsPanel, r + "."));
+        group.name.push_back(addLabel(board, g + "Name" + r, group.standingsPanel, englishName(tournament, listed[row])));
+        // The places that go through straight away.
+        board.setBold(group.name.back(), row < 2);
+        auto& cells = group.cell.emplace_back();
+        for (size_t c = 0; c < StandingsColumnCount; ++c) {
+            cells[c] = addScoreBox(board, g + StandingsColumns[c] + r, group.standingsPanel);
+            board.setReadOnly(cells[c], true);
+            board.setTabStop(cells[c], false);
         }
     }
     return group;
 }
 
-RoundControls buildRound(Board& board, Round round)
+// A team from a group's table: in the design state, the group's teams in
+// team-list order; NoTeam for any other slot.
+int designTeam(const Tournament& tournament, const Slot& slot)
 {
-    const RoundInfo& info = rounds()[static_cast<size_t>(round)];
-    const std::string prefix = info.prefix;
-    const bool firstRound = round == Round::Final8;
-    const bool isFinal = round == Round::Final;
-    RoundControls controls{};
+    if (slot.kind != Slot::Kind::GroupPlace)
+        return NoTeam;
+    std::vector<int> listed = tournament.groups[static_cast<size_t>(slot.group)].teams;
+    std::sort(listed.begin(), listed.end());
+    return listed[static_cast<size_t>(slot.place - 1)];
+}
 
-    controls.panel = board.add(info.panel, ControlKind::Panel);
+RoundControls buildRound(Board& board, const Tournament& tournament, int index, bool firstRound)
+{
+    const KnockoutRound& info = tournament.rounds[static_cast<size_t>(index)];
+    const std::string prefix = roundPrefix(tournament, index);
+    const bool isFinal = info.matches.size() == 1 && info.matches.front() == tournament.finalMatch;
+    RoundControls controls{};
+    controls.round = index;
+    controls.panel = board.add("GP" + prefix, ControlKind::Panel);
     controls.heading = addLabel(board, prefix + "Lbl", controls.panel, "");
     controls.penaltyHeading = addLabel(board, prefix + "PKLbl", controls.panel, "Pen.");
     controls.clearButton = addButton(board, prefix + "DelButton", controls.panel, "x");
-    // The third place and the final show their penalty mode by this label.
-    if (round == Round::Third || isFinal)
+    controls.penaltyMode = isFinal || !info.stage;
+    if (controls.penaltyMode)
         board.setEnabled(controls.penaltyHeading, false);
 
-    for (int m = 0; m < info.matchCount; ++m) {
+    for (size_t m = 0; m < info.matches.size(); ++m) {
         MatchControls match{};
-        for (int side = 0; side < 2; ++side) {
-            match.label[side] = addLabel(board, knockoutLabelName(round, m + 1, side + 1), controls.panel, Placeholder);
-            match.score[side] = addScoreBox(board, knockoutScoreName(round, m + 1, side + 1), controls.panel);
-            match.penalty[side] = addScoreBox(board, knockoutPenaltyName(round, m + 1, side + 1), controls.panel);
+        match.match = info.matches[m];
+        for (size_t side = 0; side < 2; ++side) {
+            const std::string name = prefix + number(static_cast<int>(m) + 1) + number(static_cast<int>(side) + 1);
+            const int team = designTeam(tournament, tournament.knockout[static_cast<size_t>(match.match)].sides[side]);
+            match.label[side] = addLabel(board, name + "Lbl", controls.panel, team == NoTeam ? Placeholder : englishName(tournament, team));
+            match.score[side] = addScoreBox(board, name, controls.panel);
+            match.penalty[side] = addScoreBox(board, name + "pk", controls.panel);
             board.setVisible(match.penalty[side], false);
             if (!firstRound) {
                 board.setEnabled(match.label[side], false);
@@ -108,38 +154,97 @@ RoundControls buildRound(Board& board, Round round)
     return controls;
 }
 
+ThirdsControls buildThirds(Board& board, const Tournament& tournament)
+{
+    ThirdsControls thirds{};
+    thirds.panel = board.add("GPThirds", ControlKind::Panel);
+    thirds.heading = addLabel(board, "ThirdsLbl", thirds.panel, "");
+    const std::array<const char*, 4> columns = {"Group", "Pts", "PM", "GF"};
+    for (size_t c = 0; c < columns.size(); ++c)
+        thirds.columnHeading[c] = addLabel(board, std::string("Thirds") + columns[c] + "Lbl", thirds.panel, "");
+    for (size_t row = 0; row < tournament.groups.size(); ++row) {
+        const std::string r = number(static_cast<int>(row) + 1);
+        ThirdsControls::Row& line = thirds.rows.emplace_back();
+        line.group = addLabel(board, "ThirdsGroup" + r, thirds.panel, "");
+        line.name = addLabel(board, "ThirdsName" + r, thirds.panel, "");
+        for (size_t c = 0; c < line.cell.size(); ++c)
+            line.cell[c] = addLabel(board, std::string("Thirds") + columns[c + 1] + r, thirds.panel, "");
+        line.opponent = addLabel(board, "ThirdsOpponent" + r, thirds.panel, "");
+    }
+    return thirds;
+}
+
 }  // namespace
+
+std::string roundPrefix(const Tournament& tournament, int round)
+{
+    const KnockoutRound& info = tournament.rounds.at(static_cast<size_t>(round));
+    if (!info.stage)
+        return "Third";
+    if (info.matches.size() == 1 && info.matches.front() == tournament.finalMatch)
+        return "Final";
+    return "Final" + number(static_cast<int>(info.matches.size()));
+}
 
 std::array<ControlId, 2> BoardControls::matchLabels(int match) const
 {
-    const MatchPlace place = matchPlace(match - 1);
-    if (place.group >= 0)
-        return groups[static_cast<size_t>(place.group)].label[static_cast<size_t>(place.match)];
-    return round(place.round).matches[static_cast<size_t>(place.match)].label;
+    int index = match - 1;
+    for (const GroupControls& group : groups) {
+        if (index >= 0 && index < static_cast<int>(group.label.size()))
+            return group.label[static_cast<size_t>(index)];
+        index -= static_cast<int>(group.label.size());
+    }
+    for (const RoundControls& round : rounds) {
+        if (index >= 0 && index < static_cast<int>(round.matches.size()))
+            return round.matches[static_cast<size_t>(index)].label;
+        index -= static_cast<int>(round.matches.size());
+    }
+    throw std::out_of_range("match " + number(match));
 }
 
-BoardControls buildMainBoard(Board& board)
+std::vector<ControlId> BoardControls::userBoxes() const
+{
+    std::vector<ControlId> boxes;
+    for (const GroupControls& group : groups) {
+        for (const auto& match : group.score)
+            boxes.insert(boxes.end(), match.begin(), match.end());
+    }
+    for (const RoundControls& round : rounds) {
+        for (const MatchControls& match : round.matches)
+            boxes.insert(boxes.end(), match.score.begin(), match.score.end());
+        for (const MatchControls& match : round.matches)
+            boxes.insert(boxes.end(), match.penalty.begin(), match.penalty.end());
+    }
+    for (const GroupControls& group : groups) {
+        if (group.levelOrder != NoControl)
+            boxes.push_back(group.levelOrder);
+    }
+    for (const ThirdsControls& third : thirds)
+        boxes.push_back(third.levelOrder);
+    return boxes;
+}
+
+BoardControls buildBoard(Board& board, const Tournament& tournament)
 {
     BoardControls controls{};
-    for (int g = 0; g < GroupCount; ++g) {
-        controls.groups[g] = buildGroup(board, groups()[static_cast<size_t>(g)]);
-        if (g == 3)
+    const auto groupCount = static_cast<int>(tournament.groups.size());
+    for (int g = 0; g < groupCount; ++g) {
+        controls.groups.push_back(buildGroup(board, tournament, g));
+        if (g == (groupCount + 1) / 2 - 1)
             controls.panel21 = board.add("Panel21", ControlKind::Panel);
     }
-    for (int r = 0; r < RoundCount; ++r)
-        controls.rounds[r] = buildRound(board, static_cast<Round>(r));
-
-    const char* roundHeadings[RoundCount] = {"1/8 finals", "1/4 finals", "1/2 finals", "3rd Place", "Final"};
-    for (int r = 0; r < RoundCount; ++r)
-        board.setText(controls.rounds[r].heading, roundHeadings[r]);
-
-    // The round of 16 starts from the alphabetical design tables.
-    const RoundControls& final8 = controls.round(Round::Final8);
-    for (const GroupInfo& group : groups()) {
-        const auto teams = alphabetical(group);
-        board.setText(final8.matches[group.winnerMatch].label[group.winnerSide], englishTeamName(teams[0]));
-        board.setText(final8.matches[group.runnerUpMatch].label[group.runnerUpSide], englishTeamName(teams[1]));
+    for (size_t r = 0; r < tournament.rounds.size(); ++r) {
+        controls.rounds.push_back(buildRound(board, tournament, static_cast<int>(r), r == 0));
+        const KnockoutRound& round = tournament.rounds[r];
+        if (!round.stage)
+            controls.thirdPlaceRoundIndex = static_cast<int>(r);
+        for (const int m : round.matches) {
+            if (m == tournament.finalMatch)
+                controls.finalRoundIndex = static_cast<int>(r);
+        }
     }
+    if (tournament.thirds)
+        controls.thirds.push_back(buildThirds(board, tournament));
 
     controls.championHeading = addLabel(board, "ChampionLbl", NoControl, "Champion:");
     controls.champion = addLabel(board, "Champion", NoControl, Placeholder);
@@ -150,6 +255,13 @@ BoardControls buildMainBoard(Board& board)
     controls.cancelButton = addButton(board, "CancelButton", NoControl, "&Cancel");
     board.setVisible(controls.cancelButton, false);
     controls.clearAllButton = addButton(board, "ClearAllButton", NoControl, "&Clear All");
+
+    if (choosesLevelOrder(tournament.ranking)) {
+        for (GroupControls& group : controls.groups)
+            group.levelOrder = addHiddenValue(board, std::string("G") + tournament.groups[static_cast<size_t>(group.group)].letter + "LevelOrder");
+    }
+    for (ThirdsControls& thirds : controls.thirds)
+        thirds.levelOrder = addHiddenValue(board, "ThirdsLevelOrder");
     return controls;
 }
 

@@ -10,7 +10,6 @@ inline constexpr int TeamCount = 32;
 inline constexpr int GroupCount = 8;
 inline constexpr int MatchesPerGroup = 6;
 inline constexpr int TeamsPerGroup = 4;
-inline constexpr const char* Placeholder = "xxxxxxxxxx";
 
 // Team numbers run from 1 to 32 in the alphabetical order of the English
 // board names; the same numbering is the favourite index.
@@ -72,13 +71,6 @@ MatchPlace matchPlace(int index);
 std::string groupScoreName(char letter, int match, int side);  // "GA11"
 std::string groupLabelName(char letter, int match, int side);  // "GA11Lbl"
 std::string standingsNameLabel(char letter, int row);          // "GAName1"
-
-// Standings columns in board order, with their name parts and design captions.
-inline constexpr int StandingsColumnCount = 8;
-inline constexpr std::array<const char*, StandingsColumnCount> StandingsColumns = {
-    "Pts", "P", "W", "T", "L", "GF", "GA", "PM"};
-inline constexpr std::array<const char*, StandingsColumnCount> StandingsDesignCaptions = {
-    "Pts", "P", "W", "T", "L", "GF", "GA", "+/-"};
 
 // Names of a knockout match's controls; match and side 1-based.
 std::string knockoutScoreName(Round round, int match, int side);    // "Final811"

@@ -1,5 +1,6 @@
 #include "venues/Celebration.h"
 
+#include "tournament/BoardControls.h"
 #include "tournament/TournamentData.h"
 
 namespace tiplark {

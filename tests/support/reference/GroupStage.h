@@ -2,7 +2,7 @@
 
 #include "board/Board.h"
 #include "tournament/BoardControls.h"
-#include "tournament/GroupStandings.h"
+#include "reference/GroupStandings.h"
 
 #include <array>
 

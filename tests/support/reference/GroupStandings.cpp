@@ -1,4 +1,4 @@
-#include "tournament/GroupStandings.h"
+#include "reference/GroupStandings.h"
 
 #include "platform/ScoreText.h"
 #include "tournament/TournamentData.h"
@@ -188,12 +188,5 @@ void SortTiedTeams(std::span<GroupStandingsRecord* const> lines)
     exchangePass(lines, ranksAheadHeadToHead);
 }
 
-std::string AddAPlusToDiff(int32_t difference)
-{
-    // One digit, so built directly: GCC 12 at -O3 warns falsely on "+" + to_string.
-    if (difference >= 1 && difference <= 9)
-        return {'+', static_cast<char>('0' + difference)};
-    return std::to_string(difference);
-}
 
 }  // namespace tiplark

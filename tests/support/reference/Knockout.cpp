@@ -1,4 +1,4 @@
-#include "tournament/Knockout.h"
+#include "reference/Knockout.h"
 
 #include "platform/ScoreText.h"
 #include "tournament/Highlighter.h"

@@ -1,4 +1,6 @@
-#include "tournament/GroupStage.h"
+#include "reference/GroupStage.h"
+
+#include "tournament/BoardRules.h"
 
 #include "tournament/Highlighter.h"
 #include "tournament/TournamentTexts.h"

@@ -6,6 +6,11 @@
 #include <string>
 #include <string_view>
 
+// The 2006 program's own group ranking, kept beside the tests as the second
+// implementation the tournament engine is checked against: team lines
+// exchanged in place after every match, ties on points settled by the
+// matches among the teams concerned.
+
 namespace tiplark {
 
 class TournamentTexts;
@@ -65,8 +70,5 @@ void SetGroupStandingsFinal(GroupTable& table);
 // then overall goal difference and goals for. Orders by exchanging the
 // records the pointers designate, so the lines stay in the rows they came from.
 void SortTiedTeams(std::span<GroupStandingsRecord* const> lines);
-
-// "+1" .. "+9" for small positive differences, plain decimal otherwise ("10", "0", "-3").
-std::string AddAPlusToDiff(int32_t difference);
 
 }  // namespace tiplark
