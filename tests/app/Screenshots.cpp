@@ -138,7 +138,8 @@ public:
         const std::string settings = folder.filePath("Tiplark.ini").toStdString();
         const std::string data = TIPLARK_TEST_DATA;
         writePoolChoice(settings, PoolChoice{{data + "/scoring/real-2006.ini", data + "/report/good.ini",
-                                              data + "/report/damaged.ini", data + "/report/first-run.ini"},
+                                              data + "/report/damaged.ini", data + "/report/first-run.ini",
+                                              data + "/scoring/no-valid-scores.ini"},
                                              true});
         NoDialogs dialogs;
         TPoolForm pool(h.main, dialogs, settings);
