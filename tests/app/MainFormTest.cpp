@@ -445,8 +445,8 @@ private slots:
             const char* undo;
             const char* redo;
         } languages[] = {{1, "&Edición", "&Deshacer", "&Rehacer"},
-                         {2, "&Édition", "&Annuler", "&Rétablir"},
-                         {0, "&Edit", "&Undo", "&Redo"}};
+                         {2, "Éd&ition", "&Annuler", "&Rétablir"},
+                         {0, "Edi&t", "&Undo", "&Redo"}};
         for (const auto& l : languages) {
             h().main.preferences().languageIndex = l.language;
             h().main.ApplyLanguage();

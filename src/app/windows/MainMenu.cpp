@@ -42,7 +42,7 @@ MainMenu::MainMenu(QMenuBar* bar)
     file->addSeparator();
     addAction(file, "Exit1", "menu.exit", "&Exit");
 
-    QMenu* edit = addMenu(bar, nullptr, "Edit1", "menu.edit", "&Edit");
+    QMenu* edit = addMenu(bar, nullptr, "Edit1", "menu.edit", englishText("menu.edit"));
     QAction* undo = addAction(edit, "Undo1", "menu.undo", "&Undo");
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     QAction* redo = addAction(edit, "Redo1", "menu.redo", "&Redo");
