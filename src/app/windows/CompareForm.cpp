@@ -58,7 +58,9 @@ QWidget* legend(const Language& language)
     for (const PointsKind& kind : PointsKinds) {
         auto* swatch = new QLabel(QString::number(kind.points));
         swatch->setAlignment(Qt::AlignCenter);
-        swatch->setFixedSize(24, 18);
+        // A small box around its number, in whatever font the desktop uses.
+        const QFontMetrics metrics(swatch->font());
+        swatch->setFixedSize(std::max(24, metrics.horizontalAdvance(swatch->text()) + 12), metrics.height() + 4);
         swatch->setAutoFillBackground(true);
         swatch->setFrameShape(QFrame::Box);
         QPalette palette = swatch->palette();
