@@ -3,6 +3,7 @@
 #include "document/MainBoard.h"
 #include "i18n/Language.h"
 #include "scoring/Comparison.h"
+#include "windows/ScreenCentre.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -146,6 +147,7 @@ TCompareForm::TCompareForm(const Language& language, QWidget* parent)
     layout->addWidget(stages);
     layout->addLayout(totals);
     layout->addLayout(buttons);
+    fitOnScreen(this);
 }
 
 TCompareForm::~TCompareForm()

@@ -2,6 +2,7 @@
 
 #include "document/MainBoard.h"
 #include "i18n/TimeZoneTable.h"
+#include "windows/ScreenCentre.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,7 +11,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -126,8 +126,7 @@ void TOptionsForm::showEvent(QShowEvent* event)
     if (!event->spontaneous()) {
         m_model.FormShow();
         mirror();
-        if (const QScreen* screen = this->screen())
-            move(screen->availableGeometry().center() - rect().center());
+        fitOnScreen(this);
     }
     QDialog::showEvent(event);
     if (!event->spontaneous())

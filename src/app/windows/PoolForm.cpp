@@ -6,6 +6,7 @@
 #include "windows/CompareForm.h"
 #include "windows/PointsBarDelegate.h"
 #include "windows/PredictionDialogs.h"
+#include "windows/ScreenCentre.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -157,6 +158,7 @@ TPoolForm::TPoolForm(MainBoard& main, PredictionDialogs& dialogs, std::string se
     layout->addLayout(bottom);
 
     rebuild();
+    fitOnScreen(this);
 }
 
 void TPoolForm::ChooseButtonClick()
