@@ -127,10 +127,6 @@ QWidget* BoardView::create(ControlId id)
     case ControlKind::Button: {
         auto* button = new QPushButton(parent);
         connect(button, &QPushButton::clicked, this, [this, id] { emit buttonClicked(id); });
-        // Only the command buttons on the window take keyboard focus; the
-        // small clear buttons on the panels are for the mouse.
-        if (control.parent != NoControl)
-            button->setFocusPolicy(Qt::NoFocus);
         created = button;
         break;
     }
@@ -200,12 +196,12 @@ void BoardView::boardChanged(const std::vector<ControlChange>& changes)
         const ControlId id = change.id;
         const Control& control = m_board.control(id);
         QWidget* w = widget(id);
-        if (change.has(ControlProperty::Text)) {
+        if (change.has(ControlProperty::Text))
             applyText(id);
-            refreshAccessibleNames(id);
-        }
         if (change.has(ControlProperty::Hint))
             w->setToolTip(displayText(control.hint));
+        if (change.has(ControlProperty::Text) || change.has(ControlProperty::Hint))
+            refreshAccessibleNames(id);
         if (change.has(ControlProperty::Visible))
             w->setVisible(control.visible);
         if (change.has(ControlProperty::Enabled))
@@ -283,12 +279,17 @@ void BoardView::refreshAccessibleNames(ControlId id)
 
 void BoardView::setFocusOrder(const BoardControls& controls)
 {
+    // Panel by panel as they are read: the clear button at the panel's top,
+    // then its boxes.
     std::vector<QWidget*> order;
-    for (const GroupControls& group : controls.groups)
+    for (const GroupControls& group : controls.groups) {
+        order.push_back(widget(group.clearButton));
         for (const auto& match : group.score)
             for (const ControlId box : match)
                 order.push_back(widget(box));
+    }
     for (const RoundControls& round : controls.rounds) {
+        order.push_back(widget(round.clearButton));
         for (const MatchControls& match : round.matches) {
             for (const ControlId box : match.score)
                 order.push_back(widget(box));

@@ -121,6 +121,8 @@ TPoolForm::TPoolForm(MainBoard& main, PredictionDialogs& dialogs, std::string se
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The arrows move within the table; Tab goes on to the next control.
+    m_table->setTabKeyNavigation(false);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setSectionResizeMode(PointsColumn, QHeaderView::Stretch);
     m_table->setItemDelegateForColumn(PointsColumn, new PointsBarDelegate(MaximumPoints, m_table));
