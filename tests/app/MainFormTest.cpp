@@ -208,20 +208,22 @@ private slots:
         };
         edit("GA11")->setFocus();
         expectTabs({"GA12", "GA21", "GA22", "GA31"});
+        // Each panel's clear button comes before its boxes.
         edit("GA62")->setFocus();
-        expectTabs({"GB11"});
+        expectTabs({"GroupBDelButton", "GB11"});
         edit("GH62")->setFocus();
         // Hidden penalty boxes and the disabled later rounds are passed over.
-        expectTabs({"Final811", "Final812", "Final821"});
+        expectTabs({"Final8DelButton", "Final811", "Final812", "Final821"});
         edit("Final882")->setFocus();
-        expectTabs({"SaveButton", "OKButton", "ClearAllButton"});
+        expectTabs({"Final4DelButton", "Final2DelButton", "ThirdDelButton", "FinalDelButton", "SaveButton", "OKButton",
+                    "ClearAllButton"});
         board().setText("Final811", "1");
         board().setText("Final812", "1");
         edit("Final812")->setFocus();
         expectTabs({"Final811pk", "Final812pk", "Final821"});
 
         for (QPushButton* clear : m_form->findChildren<QPushButton*>(QRegularExpression("DelButton$"))) {
-            QCOMPARE(clear->focusPolicy(), Qt::NoFocus);
+            QCOMPARE(clear->focusPolicy(), Qt::StrongFocus);
             QCOMPARE(clear->size(), QSize(15, 15));
             QCOMPARE(clear->text(), QStringLiteral("x"));
             QVERIFY(clear->font().bold());
@@ -288,7 +290,7 @@ private slots:
         QCOMPARE(child("GA12")->accessibleName(), QStringLiteral("Germany – Costa Rica, goals of Costa Rica"));
         QCOMPARE(child("GAPts1")->accessibleName(), QStringLiteral("Group A, row 1, points"));
         QCOMPARE(child("GHPM4")->accessibleName(), QStringLiteral("Group H, row 4, goal difference"));
-        QCOMPARE(child("GroupADelButton")->accessibleName(), QStringLiteral("Clear scores of Group A"));
+        QCOMPARE(child("GroupADelButton")->accessibleName(), QStringLiteral("Clear scores: Group A"));
         QCOMPARE(child("Final411pk")->accessibleName(),
                  QStringLiteral("Quarter-finals, match 1: open slot – open slot, penalty goals of open slot"));
         board().setText("GA11Lbl", "Alemania");
