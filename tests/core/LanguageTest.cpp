@@ -22,20 +22,23 @@ using testing::BoardHarness;
 
 TEST(LanguageTables, EveryKeyHasATextInEveryLanguage)
 {
-    EXPECT_EQ(languageTextKeys().size(), 141u);
+    EXPECT_EQ(languageTextKeys().size(), 146u);
     for (const std::string& key : languageTextKeys())
         for (int language = 0; language < LanguageCount; ++language)
             EXPECT_FALSE(languageText(language, key).empty()) << key << " in language " << language;
 }
 
-// The backup message receives the backup's path in place of its one "%s".
-TEST(LanguageTables, BackupMessageHasOnePlaceForThePath)
+// The messages about the predictions file receive its path in place of their one "%s".
+TEST(LanguageTables, FileMessagesHaveOnePlaceForThePath)
 {
-    for (int language = 0; language < LanguageCount; ++language) {
-        const std::string& text = languageText(language, "msg.backupKept");
-        const size_t place = text.find("%s");
-        EXPECT_NE(place, std::string::npos) << language;
-        EXPECT_EQ(text.find('%', place + 1), std::string::npos) << language;
+    for (const char* key : {"msg.backupKept", "msg.unableToWrite", "msg.changedElsewhere", "msg.readOnlySave",
+                            "msg.readOnlyFile"}) {
+        for (int language = 0; language < LanguageCount; ++language) {
+            const std::string& text = languageText(language, key);
+            const size_t place = text.find("%s");
+            EXPECT_NE(place, std::string::npos) << key << " " << language;
+            EXPECT_EQ(text.find('%', place + 1), std::string::npos) << key << " " << language;
+        }
     }
 }
 

@@ -169,6 +169,7 @@ PredictionsLoad openSaved(SettingsFile& file, const std::vector<PredictionKey>& 
     case SettingsFileState::Missing:
         return PredictionsLoad::Missing;
     case SettingsFileState::Unreadable:
+    case SettingsFileState::TooLarge:
         return PredictionsLoad::Unreadable;
     case SettingsFileState::Loaded:
         break;
@@ -190,7 +191,8 @@ bool SaveAll(MainBoard& main, const std::string& path)
     SettingsFile previous;
     // A file that exists but cannot be read is not replaced: its other
     // sections would be lost.
-    if (previous.load(path) == SettingsFileState::Unreadable) {
+    if (const SettingsFileState state = previous.load(path);
+        state == SettingsFileState::Unreadable || state == SettingsFileState::TooLarge) {
         main.services().messages.showError("Unable to write to " + path);
         return false;
     }
