@@ -16,6 +16,8 @@ inline const char* loadFailure(PredictionsLoad result)
         return "no such file";
     case PredictionsLoad::Unreadable:
         return "cannot be read";
+    case PredictionsLoad::TooLarge:
+        return "larger than 8 MB, the limit for a predictions file";
     case PredictionsLoad::FirstRun:
         return "holds no saved predictions (no \"FirstTime=0\")";
     case PredictionsLoad::Loaded:

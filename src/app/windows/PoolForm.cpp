@@ -1,6 +1,7 @@
 #include "windows/PoolForm.h"
 
 #include "document/MainBoard.h"
+#include "document/PredictionsFile.h"
 #include "i18n/Language.h"
 #include "storage/PoolSettings.h"
 #include "windows/CompareForm.h"
@@ -48,20 +49,6 @@ QString text(const Language& language, const char* key)
 QString caption(const Language& language, const char* key)
 {
     return text(language, key).remove(QLatin1Char('&'));
-}
-
-const char* failureKey(PredictionsLoad load)
-{
-    switch (load) {
-    case PredictionsLoad::Missing:
-        return "file.missing";
-    case PredictionsLoad::FirstRun:
-        return "file.notSaved";
-    case PredictionsLoad::Unreadable:
-    case PredictionsLoad::Loaded:
-        break;
-    }
-    return "file.unreadable";
 }
 
 QTableWidgetItem* number(int value, int sortKey)
@@ -192,7 +179,7 @@ void TPoolForm::rebuild()
             m_table->setItem(row, ChampionColumn, new SortedItem(champion, champion));
         } else {
             // Ranked by rank, unreadable files come after every ranked one.
-            const QString reason = text(language, failureKey(entry.load));
+            const QString reason = text(language, loadFailureKey(entry.load));
             m_table->setItem(row, RankColumn, new SortedItem(QStringLiteral("-"), TeamCount * MaximumPoints));
             m_table->setItem(row, PointsColumn, new SortedItem(reason, -1));
             m_table->setItem(row, ExactColumn, new SortedItem(QString(), -1));

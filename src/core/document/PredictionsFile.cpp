@@ -8,13 +8,14 @@
 #include "storage/SettingValues.h"
 #include "storage/SettingsFile.h"
 
+#include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace tiplark {
 namespace {
 
 constexpr const char* FirstTimeKey = "FirstTime";
-constexpr const char* BackupSuffix = ".bak";
 
 template <typename... Visitors>
 struct Overloaded : Visitors... {
@@ -136,47 +137,70 @@ std::vector<SectionValues> sectionValues(const std::vector<PredictionKey>& keys,
     return sections;
 }
 
-// Start-up load of `file` into the board. True on a first run.
+// The values the load took from `file`: the board's, except that a key the
+// program writes the same whatever the board holds ("FirstTime") keeps the
+// file's value, since replacing it loses nothing.
+std::vector<SectionValues> loadedValues(const std::vector<PredictionKey>& keys, const MainBoard& main,
+                                        const SettingsFile& file)
+{
+    std::vector<SectionValues> sections = sectionValues(keys, main);
+    auto key = keys.begin();  // sectionValues keeps the keys' order
+    for (SectionValues& section : sections) {
+        for (auto& value : section.values) {
+            if (key->fixedText)
+                value.second = file.value(key->section, key->name).value_or(value.second);
+            ++key;
+        }
+    }
+    return sections;
+}
+
+// Whether `file` holds a score or penalty of its own, whatever its "FirstTime".
+bool holdsScores(const std::vector<PredictionKey>& keys, const SettingsFile& file)
+{
+    return std::any_of(keys.begin(), keys.end(), [&](const PredictionKey& key) {
+        return (key.kind == ValueKind::ScorePair || key.kind == ValueKind::Penalty) && file.value(key.section, key.name);
+    });
+}
+
+// Start-up load of `file` into the board. True on a first run, which loads
+// the file too: its scores must survive the first run's save.
 bool readFile(MainBoard& main, const std::vector<PredictionKey>& keys, const SettingsFile& file)
 {
-    if (readFirstRun(main, keys, file)) {
-        main.preferences().unloadedData = !file.bytes().empty();
-        return true;
-    }
+    const bool firstRun = readFirstRun(main, keys, file);
     loadBoard(main, keys, file);
-    main.preferences().unloadedData = file.losesData(sectionValues(keys, main));
-    return false;
+    return firstRun;
 }
 
-// Keeps the file about to be replaced beside it and says where.
-bool keepBackup(MainBoard& main, const std::string& path, const std::string& bytes)
+std::string fillIn(std::string text, const std::string& first, const std::string& second)
 {
-    const std::string backup = path + BackupSuffix;
-    if (!replaceFileAtomically(backup, bytes)) {
-        main.services().messages.showError("Unable to write to " + backup);
-        return false;
+    for (const auto& [mark, value] : {std::pair{"%1", &first}, std::pair{"%2", &second}}) {
+        if (const size_t at = text.find(mark); at != std::string::npos)
+            text.replace(at, 2, *value);
     }
-    std::string text = Language::text(main.preferences().languageIndex, "msg.backupKept");
-    text.replace(text.find("%s"), 2, backup);
-    main.services().messages.showInformation(text);
-    return true;
+    return text;
 }
 
-// A file that a save wrote: readable and with "FirstTime" as no.
-PredictionsLoad openSaved(SettingsFile& file, const std::vector<PredictionKey>& keys, const std::string& path)
+PredictionsLoad loadState(SettingsFileState state)
 {
-    switch (file.load(path)) {
+    switch (state) {
     case SettingsFileState::Missing:
         return PredictionsLoad::Missing;
     case SettingsFileState::Unreadable:
-    case SettingsFileState::TooLarge:
         return PredictionsLoad::Unreadable;
+    case SettingsFileState::TooLarge:
+        return PredictionsLoad::TooLarge;
     case SettingsFileState::Loaded:
         break;
     }
+    return PredictionsLoad::Loaded;
+}
+
+bool isFirstRun(const std::vector<PredictionKey>& keys, const SettingsFile& file)
+{
     Preferences probe;
     readPreference(firstTimeKey(keys), file, probe);
-    return probe.firstRun ? PredictionsLoad::FirstRun : PredictionsLoad::Loaded;
+    return probe.firstRun;
 }
 
 }  // namespace
@@ -188,34 +212,37 @@ std::string predictionsFileText(const MainBoard& main, const std::string& previo
 
 bool SaveAll(MainBoard& main, const std::string& path)
 {
-    SettingsFile previous;
-    // A file that exists but cannot be read is not replaced: its other
-    // sections would be lost.
-    if (const SettingsFileState state = previous.load(path);
-        state == SettingsFileState::Unreadable || state == SettingsFileState::TooLarge) {
-        main.services().messages.showError("Unable to write to " + path);
-        return false;
+    return main.file().save(path, sectionValues(main.keys(), main), main.userDialogs());
+}
+
+const char* loadFailureKey(PredictionsLoad load)
+{
+    switch (load) {
+    case PredictionsLoad::Missing:
+        return "file.missing";
+    case PredictionsLoad::FirstRun:
+        return "file.notSaved";
+    case PredictionsLoad::TooLarge:
+        return "file.tooLarge";
+    case PredictionsLoad::Unreadable:
+        return "file.unreadable";
+    case PredictionsLoad::Loaded:
+        break;
     }
-    Preferences& preferences = main.preferences();
-    if (preferences.unloadedData && !previous.bytes().empty()) {
-        if (!keepBackup(main, path, previous.bytes()))
-            return false;
-        preferences.unloadedData = false;
-    }
-    const std::vector<PredictionKey>& keys = main.keys();
-    if (!replaceFileAtomically(path, previous.rewritten(sectionValues(keys, main)))) {
-        main.services().messages.showError("Unable to write to " + path);
-        return false;
-    }
-    preferences.unloadedData = false;
-    return true;
+    return nullptr;
+}
+
+std::string loadFailureText(int languageIndex, const std::string& path, PredictionsLoad load)
+{
+    return fillIn(Language::text(languageIndex, "msg.cannotRead"), path,
+                  Language::text(languageIndex, loadFailureKey(load)));
 }
 
 namespace {
 
-void startUpFrom(MainBoard& main, const SettingsFile& file, const std::function<void()>& showFirstRunOptions)
+void finishStartUp(MainBoard& main, bool firstRun, const std::function<void()>& showFirstRunOptions)
 {
-    if (readFile(main, main.keys(), file)) {
+    if (firstRun) {
         showFirstRunOptions();
         main.preferences().teamNamesPending = true;
         main.SetFirstTimeGroups();
@@ -224,27 +251,42 @@ void startUpFrom(MainBoard& main, const SettingsFile& file, const std::function<
     main.history().clear();
 }
 
+// The board loaded from `file`, read from `path`, becomes the document of that file.
+void open(MainBoard& main, const std::string& path, const SettingsFile& file)
+{
+    main.file().opened(path, file, loadedValues(main.keys(), main, file));
+}
+
 }  // namespace
 
 void ReadAll(MainBoard& main, const std::string& path, const std::function<void()>& showFirstRunOptions)
 {
+    removeLeftoverTemporaries(path);
     SettingsFile file;
-    file.load(path);
-    startUpFrom(main, file, showFirstRunOptions);
+    if (const PredictionsLoad state = loadState(file.load(path)); state == PredictionsLoad::TooLarge)
+        main.services().messages.showError(loadFailureText(main.preferences().languageIndex, path, state));
+    const bool firstRun = readFile(main, main.keys(), file);
+    open(main, path, file);
+    main.file().tellIfReadOnly(main.userDialogs());
+    finishStartUp(main, firstRun, showFirstRunOptions);
 }
 
 void ReadAllText(MainBoard& main, std::string_view text, const std::function<void()>& showFirstRunOptions)
 {
-    startUpFrom(main, SettingsFile(std::string(text)), showFirstRunOptions);
+    const SettingsFile file{std::string(text)};
+    finishStartUp(main, readFile(main, main.keys(), file), showFirstRunOptions);
 }
 
 PredictionsLoad LoadPredictions(MainBoard& main, const std::string& path)
 {
     const std::vector<PredictionKey>& keys = main.keys();
     SettingsFile file;
-    if (const PredictionsLoad state = openSaved(file, keys, path); state != PredictionsLoad::Loaded)
+    if (const PredictionsLoad state = loadState(file.load(path)); state != PredictionsLoad::Loaded)
         return state;
+    if (isFirstRun(keys, file))
+        return PredictionsLoad::FirstRun;
     readFile(main, keys, file);
+    open(main, path, file);
     main.history().clear();
     return PredictionsLoad::Loaded;
 }
@@ -253,8 +295,10 @@ PredictionsLoad ImportPrediction(MainBoard& main, const std::string& path)
 {
     const std::vector<PredictionKey>& keys = main.keys();
     SettingsFile file;
-    if (const PredictionsLoad state = openSaved(file, keys, path); state != PredictionsLoad::Loaded)
+    if (const PredictionsLoad state = loadState(file.load(path)); state != PredictionsLoad::Loaded)
         return state;
+    if (isFirstRun(keys, file) && !holdsScores(keys, file))
+        return PredictionsLoad::FirstRun;
     const UserStep step(main.history());
     setBoxes(main.board(), fileBoxTexts(keys, file));
     return PredictionsLoad::Loaded;
