@@ -2,6 +2,7 @@
 
 #include "document/LoadFailure.h"
 #include "document/MainBoard.h"
+#include "document/PredictionsFile.h"
 #include "i18n/Language.h"
 #include "storage/PoolSettings.h"
 #include "windows/CompareForm.h"

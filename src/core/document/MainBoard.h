@@ -7,6 +7,7 @@
 #include "platform/DateTime.h"
 #include "platform/Services.h"
 #include "storage/PredictionKeys.h"
+#include "storage/SettingsDocument.h"
 #include "tournament/BoardControls.h"
 #include "tournament/Clearing.h"
 #include "tournament/GroupStage.h"
@@ -53,6 +54,13 @@ public:
     Clearing& clearing() { return m_clearing; }
     Services& services() { return m_services; }
     UndoHistory& history() { return m_history; }
+    // The predictions file the board was loaded from, as saves compare it.
+    SettingsDocument& file() { return m_file; }
+    // Where a save goes when its own file cannot take it: a window lets the
+    // user choose a file; without one ("" too) such a save is not made.
+    void setOtherFileChooser(std::function<std::string()> chooser) { m_chooseOtherFile = std::move(chooser); }
+    // Messages and questions of loading and saving, in the current language.
+    UserDialogs userDialogs() { return {m_services.messages, m_preferences.languageIndex, m_chooseOtherFile}; }
 
     // What the user typed into a score or penalty box; keystrokes in one box
     // one after the other are one step.
@@ -87,7 +95,9 @@ private:
     Knockout m_knockout;
     Clearing m_clearing;
     UndoHistory m_history;
+    SettingsDocument m_file;
     std::function<void()> m_languageListener;
+    std::function<std::string()> m_chooseOtherFile;
 };
 
 }  // namespace tiplark
