@@ -1,44 +1,33 @@
 // Every caption of every window fits its widget, in each language: a text
 // cut off by a box sized for English is the risk of a translated window.
-#include "services/AssetLocator.h"
-#include "tournament/TournamentData.h"
-#include "venues/Celebration.h"
-#include "venues/VenueTable.h"
-#include "venues/WebLinkLauncher.h"
-#include "windows/AboutForm.h"
-#include "windows/DonationForm.h"
-#include "windows/MainForm.h"
-#include "windows/OptionsForm.h"
-#include "windows/ScheduleForm.h"
-#include "windows/StadiumForm.h"
-#include "windows/StandingsRulesForm.h"
-#include "windows/ThanksForm.h"
-#include "windows/WinnerForm.h"
-
+#include "EveryWindow.h"
 #include "RecordingServices.h"
+#include "i18n/TeamNameTables.h"
+#include "windows/BoardView.h"
+#include "windows/MainForm.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionFrame>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <algorithm>
-#include <functional>
 #include <memory>
-#include <vector>
 
 namespace tiplark {
 namespace {
 
-class NoBrowser : public BrowserLauncher {
-public:
-    bool open(const std::string&) override { return true; }
-};
+using testing::NoBrowser;
 
 // The text as drawn: a mnemonic's ampersand takes no room.
 QString drawn(const QString& caption, bool mnemonic)
@@ -127,19 +116,64 @@ QStringList clipped(QWidget* window)
         if (needed > box->width())
             report(box, text, QString::number(needed), box->size());
     }
+    // A list box shows its chosen entry: any of them must fit.
+    for (QComboBox* box : window->findChildren<QComboBox*>()) {
+        if (!box->isVisibleTo(window))
+            continue;
+        QStyleOptionComboBox option;
+        option.initFrom(box);
+        const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box);
+        for (int i = 0; i < box->count(); ++i) {
+            const int needed = QFontMetrics(box->font()).horizontalAdvance(box->itemText(i)) + 2;
+            if (needed > field.width())
+                report(box, box->itemText(i), QString::number(needed), field.size());
+        }
+    }
     return problems;
 }
 
-// The longest team names of the current language: the celebration's tightest fit.
-std::vector<std::string> longestTeamNames(const Language& language, size_t count)
+// The board's names, headings and table cells lie in boxes of a fixed
+// design. A label's text needs a pixel to spare on either side, or it runs
+// into its neighbour ("Pkt" and "Sp" read as one word); a box's text has
+// the box's own margins around it.
+QStringList boardClipped(QWidget* window)
 {
-    std::vector<std::string> names;
-    for (int team = 1; team <= TeamCount; ++team)
-        names.push_back(language.teamName(team));
-    std::sort(names.begin(), names.end(),
-              [](const std::string& a, const std::string& b) { return QString::fromStdString(a).size() > QString::fromStdString(b).size(); });
-    names.resize(count);
-    return names;
+    QStringList problems;
+    const auto* board = window->findChild<BoardView*>();
+    if (!board)
+        return problems;
+    for (QWidget* w : board->findChildren<QWidget*>()) {
+        QString text;
+        QRect room;
+        int spare = 0;
+        if (const auto* label = qobject_cast<QLabel*>(w)) {
+            text = label->text();
+            room = label->contentsRect();
+            spare = 2;
+        } else if (const auto* button = qobject_cast<QPushButton*>(w)) {
+            text = drawn(button->text(), true);
+            room = button->rect().adjusted(3, 0, -3, 0);  // frame and the least padding
+        } else if (const auto* edit = qobject_cast<QLineEdit*>(w)) {
+            text = edit->text();
+            QStyleOptionFrame option;
+            option.initFrom(edit);
+            option.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
+            // The line edit's own margin of two pixels on either side.
+            room = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit).adjusted(2, 0, -2, 0);
+        }
+        if (text.isEmpty() || !w->isVisibleTo(window))
+            continue;
+        const QFontMetrics metrics(w->font());
+        const int needed = metrics.horizontalAdvance(text) + spare;
+        if (needed > room.width() || metrics.height() > room.height())
+            problems << QStringLiteral("%1 \"%2\" needs %3x%4, has %5x%6")
+                            .arg(w->objectName(), text)
+                            .arg(needed)
+                            .arg(metrics.height())
+                            .arg(room.width())
+                            .arg(room.height());
+    }
+    return problems;
 }
 
 }  // namespace
@@ -148,18 +182,8 @@ class CaptionFitTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_h = std::make_unique<testing::BoardHarness>();
-        m_links = std::make_unique<WebLinkLauncher>(m_browser, m_h->messages, m_h->cursor);
-    }
     void initTestCase() { m_font = QApplication::font(); }
-    void cleanup()
-    {
-        QApplication::setFont(m_font);
-        m_links.reset();
-        m_h.reset();
-    }
+    void cleanup() { QApplication::setFont(m_font); }
 
     void everyCaptionFits_data()
     {
@@ -182,52 +206,73 @@ private slots:
         QFont font = m_font;
         font.setPointSizeF(m_font.pointSizeF() * fontScale);
         QApplication::setFont(font);
-        m_h->main.preferences().languageIndex = language;
-        m_h->main.ApplyLanguage();
-        const Language& lang = m_h->main.language();
-        const AssetLocator assets;
-
-        std::vector<std::pair<QString, std::function<std::unique_ptr<QWidget>()>>> windows = {
-            {QStringLiteral("options"), [&] { return std::make_unique<TOptionsForm>(m_h->main, [] { return true; }); }},
-            {QStringLiteral("schedule"), [&] { return std::make_unique<TScheduleForm>(lang, std::vector<std::string>{}); }},
-            {QStringLiteral("ranking criteria"), [&] { return std::make_unique<TStandingsRulesForm>(nullptr, lang); }},
-            {QStringLiteral("about"), [&] { return std::make_unique<TAboutForm>(nullptr, lang, *m_links, assets); }},
-            {QStringLiteral("donation"), [&] { return std::make_unique<TDonationForm>(nullptr, lang, *m_links, assets); }},
-            {QStringLiteral("thanks"), [&] { return std::make_unique<TThanksForm>(nullptr, lang); }},
-        };
-        for (const VenueInfo& venue : venues()) {
-            windows.emplace_back(QStringLiteral("venue %1").arg(venue.number), [&, number = venue.number] {
-                return std::make_unique<TStadiumForm>(nullptr, lang, number, *m_links, assets);
-            });
-        }
-        for (const std::string& team : longestTeamNames(lang, 3)) {
-            for (const bool favourite : {true, false}) {
-                const QString mood = favourite ? QStringLiteral("cheering ") : QStringLiteral("booing ");
-                windows.emplace_back(mood + QString::fromStdString(team), [&, team, favourite] {
-                    const std::string congratulations = lang.text("champion.congratulations");
-                    return std::make_unique<TWinnerForm>(nullptr, ChampionClick(team, favourite ? team : "", congratulations),
-                                                         assets, false);
-                });
-            }
-        }
-        for (const auto& [name, make] : windows) {
-            const std::unique_ptr<QWidget> window = make();
+        testing::BoardHarness h;
+        h.main.preferences().languageIndex = language;
+        h.main.ApplyLanguage();
+        testing::EveryWindow every(h);
+        for (const testing::WindowMaker& maker : every.makers()) {
+            const std::unique_ptr<QWidget> window = maker.make();
             window->show();
             QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-            const QStringList problems = clipped(window.get());
-            QVERIFY2(problems.isEmpty(), qPrintable(name + QStringLiteral(": ") + problems.join(QStringLiteral("; "))));
+            // The board is drawn to a fixed design, at a scale of the window's size.
+            const QStringList problems = window->findChild<BoardView*>() ? boardClipped(window.get()) : clipped(window.get());
+            QVERIFY2(problems.isEmpty(), qPrintable(maker.name + QStringLiteral(": ") + problems.join(QStringLiteral("; "))));
             // For a person to look at: each kind of window once per language.
-            if (!name.startsWith(QStringLiteral("venue ")) || name.endsWith(QStringLiteral("100"))) {
+            if (!maker.name.startsWith(QStringLiteral("venue ")) || maker.name.endsWith(QStringLiteral("100"))) {
                 QDir().mkpath(QStringLiteral(TIPLARK_SCREENSHOT_DIR));
-                window->grab().save(QStringLiteral(TIPLARK_SCREENSHOT_DIR "/%1 %2.png").arg(QTest::currentDataTag(), name));
+                window->grab().save(QStringLiteral(TIPLARK_SCREENSHOT_DIR "/%1 %2.png").arg(QTest::currentDataTag(), maker.name));
             }
         }
     }
 
+    // The board's fixed boxes at the smallest scale before it scrolls and at
+    // the design scale, on a complete prediction, with the longest team name
+    // as the favourite so that it is also shown in bold.
+    void boardTextsFit_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QSize>("size");
+        for (const QSize size : {QSize(840, 620), QSize(1040, 760)}) {
+            const char* which = size.width() < 1000 ? "smallest" : "design";
+            QTest::addRow("English %s", which) << 0 << size;
+            QTest::addRow("Spanish %s", which) << 1 << size;
+            QTest::addRow("French %s", which) << 2 << size;
+            QTest::addRow("German %s", which) << 3 << size;
+        }
+    }
+
+    void boardTextsFit()
+    {
+        QFETCH(int, language);
+        QFETCH(QSize, size);
+        int longest = 1;
+        for (int team = 1; team <= TeamCount; ++team) {
+            if (QString::fromStdString(teamNameIn(language, team)).size()
+                > QString::fromStdString(teamNameIn(language, longest)).size())
+                longest = team;
+        }
+        QFile source(QStringLiteral(TIPLARK_TEST_DATA "/predictions/complete-board.ini"));
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        QString text = QString::fromUtf8(source.readAll());
+        text.replace(QRegularExpression("Language=\\d+"), QStringLiteral("Language=%1").arg(language));
+        text.replace(QRegularExpression("Favorite=\\d+"), QStringLiteral("Favorite=%1").arg(longest));
+        QTemporaryDir folder;
+        QFile predictions(folder.filePath(QStringLiteral("Tiplark.ini")));
+        QVERIFY(predictions.open(QIODevice::WriteOnly) && predictions.write(text.toUtf8()) > 0);
+        predictions.close();
+
+        testing::BoardHarness h;
+        NoBrowser browser;
+        TMainForm form(h.main, browser, folder.path().toStdString() + "/");
+        QVERIFY(form.FormCreate());
+        form.resize(size);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        const QStringList problems = boardClipped(&form);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
+    }
+
 private:
-    std::unique_ptr<testing::BoardHarness> m_h;
-    NoBrowser m_browser;
-    std::unique_ptr<WebLinkLauncher> m_links;
     QFont m_font;
 };
 

@@ -2,6 +2,7 @@
 
 #include "NextModal.h"
 #include "RecordingServices.h"
+#include "TemporaryFolder.h"
 #include "i18n/LanguageTables.h"
 #include "windows/BoardView.h"
 #include "windows/OptionsForm.h"
@@ -31,6 +32,21 @@
 
 namespace tiplark {
 namespace {
+
+// The export dialog answered with a prepared file; the others are not asked.
+class ExportAnswer : public PredictionDialogs {
+public:
+    explicit ExportAnswer(QString path)
+        : m_path(std::move(path))
+    {
+    }
+    QString chooseExportFile(const QString&, const QString&) override { return m_path; }
+    QString chooseImportFile(const QString&, const QString&) override { return {}; }
+    QStringList choosePoolFiles(const QString&, const QString&, const QStringList&) override { return {}; }
+
+private:
+    QString m_path;
+};
 
 class RecordingBrowser : public BrowserLauncher {
 public:
@@ -208,20 +224,22 @@ private slots:
         };
         edit("GA11")->setFocus();
         expectTabs({"GA12", "GA21", "GA22", "GA31"});
+        // Each panel's clear button comes before its boxes.
         edit("GA62")->setFocus();
-        expectTabs({"GB11"});
+        expectTabs({"GroupBDelButton", "GB11"});
         edit("GH62")->setFocus();
         // Hidden penalty boxes and the disabled later rounds are passed over.
-        expectTabs({"Final811", "Final812", "Final821"});
+        expectTabs({"Final8DelButton", "Final811", "Final812", "Final821"});
         edit("Final882")->setFocus();
-        expectTabs({"SaveButton", "OKButton", "ClearAllButton"});
+        expectTabs({"Final4DelButton", "Final2DelButton", "ThirdDelButton", "FinalDelButton", "SaveButton", "OKButton",
+                    "ClearAllButton"});
         board().setText("Final811", "1");
         board().setText("Final812", "1");
         edit("Final812")->setFocus();
         expectTabs({"Final811pk", "Final812pk", "Final821"});
 
         for (QPushButton* clear : m_form->findChildren<QPushButton*>(QRegularExpression("DelButton$"))) {
-            QCOMPARE(clear->focusPolicy(), Qt::NoFocus);
+            QCOMPARE(clear->focusPolicy(), Qt::StrongFocus);
             QCOMPARE(clear->size(), QSize(15, 15));
             QCOMPARE(clear->text(), QStringLiteral("x"));
             QVERIFY(clear->font().bold());
@@ -288,7 +306,7 @@ private slots:
         QCOMPARE(child("GA12")->accessibleName(), QStringLiteral("Germany – Costa Rica, goals of Costa Rica"));
         QCOMPARE(child("GAPts1")->accessibleName(), QStringLiteral("Group A, row 1, points"));
         QCOMPARE(child("GHPM4")->accessibleName(), QStringLiteral("Group H, row 4, goal difference"));
-        QCOMPARE(child("GroupADelButton")->accessibleName(), QStringLiteral("Clear scores of Group A"));
+        QCOMPARE(child("GroupADelButton")->accessibleName(), QStringLiteral("Clear scores: Group A"));
         QCOMPARE(child("Final411pk")->accessibleName(),
                  QStringLiteral("Quarter-finals, match 1: open slot – open slot, penalty goals of open slot"));
         board().setText("GA11Lbl", "Alemania");
@@ -354,7 +372,8 @@ private slots:
         const bool created = m_form->FormCreate();
         QVERIFY(closed);
         QVERIFY(!created);
-        QCOMPARE(h().messages.errors, std::vector<std::string>{"Unable to write to " + blocked.toStdString()});
+        // In the language the dialog was given.
+        QCOMPARE(h().messages.errors, std::vector<std::string>{"No se puede escribir en " + blocked.toStdString()});
         QCOMPARE(QDir(m_folder->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
                  QStringList{QStringLiteral("Tiplark.ini")});
         QVERIFY(QDir(blocked).isEmpty());
@@ -378,6 +397,29 @@ private slots:
         const QFileInfo saved(QString::fromStdString(m_form->predictionsPath()));
         QVERIFY(saved.exists());
         QVERIFY(saved.absolutePath() == QFileInfo(m_folder->path()).absoluteFilePath());
+    }
+
+    // Another program changed the file since the start: Save asks, and "No"
+    // leaves their file alone and saves into the file the export dialog gives.
+    void saveOverAChangedFileAsksAndCanGoElsewhere()
+    {
+        const std::string file = m_form->predictionsPath();
+        const std::string mine = m_folder->filePath(QStringLiteral("mine.ini")).toStdString();
+        const std::string theirs = "[PREFERENCES]\nFirstTime=0\n[GROUP A]\nGame1=3-3\n";
+        testing::writeBytes(file, "[PREFERENCES]\nFirstTime=0\n[GROUP A]\nGame1=1-0\n");
+        QVERIFY(m_form->FormCreate());
+        ExportAnswer dialogs(QString::fromStdString(mine));
+        m_form->setPredictionDialogs(dialogs);
+        board().setText("GA11", "4");
+        testing::writeBytes(file, theirs);
+
+        h().messages.answers = {DialogResult::No};
+        child<QPushButton>("SaveButton")->click();
+        QCOMPARE(h().messages.questions.size(), size_t{1});
+        QVERIFY(h().messages.questions[0].find(file) != std::string::npos);
+        QCOMPARE(testing::readBytes(file), theirs);
+        QVERIFY(testing::readBytes(mine).find("[GROUP A]\nGame1=4-0\n") != std::string::npos);
+        QVERIFY(h().messages.errors.empty());
     }
 
     void clearButtonsEmptyTheirPanel()

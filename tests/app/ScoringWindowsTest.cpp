@@ -18,6 +18,8 @@
 #include <QtTest>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace tiplark {
 namespace {
@@ -181,6 +183,56 @@ private slots:
         TPoolForm again(h().main, m_dialogs, settingsPath());
         QCOMPARE(again.entries().size(), size_t{2});
         QCOMPARE(again.entries().front().score.total, 314);
+    }
+
+    // A second choice adds to the list, a file leaves it by the Remove button
+    // or the Delete key, and a file of damaged scores is marked, not ranked.
+    void poolAddsRemovesAndMarksFiles()
+    {
+        const QString noScores = QString::fromStdString(testing::testData("scoring/no-valid-scores.ini"));
+        const QString empty = QString::fromStdString(testing::testData("scoring/empty-board.ini"));
+        TPoolForm pool(h().main, m_dialogs, settingsPath());
+        pool.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&pool));
+        pool.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&pool));
+        auto* table = pool.findChild<QTableWidget*>(QStringLiteral("PoolTable"));
+        auto* remove = pool.findChild<QPushButton*>(QStringLiteral("RemoveButton"));
+        QVERIFY(remove);
+        const auto row = [table](const char* name) {
+            for (int r = 0; r < table->rowCount(); ++r)
+                if (table->item(r, 1)->text() == QLatin1String(name))
+                    return r;
+            return -1;
+        };
+        pool.findChild<QCheckBox*>(QStringLiteral("IncludeBoardCheck"))->setChecked(false);
+        m_dialogs.poolFiles = {realFile(), noScores};
+        pool.findChild<QPushButton*>(QStringLiteral("ChooseButton"))->click();
+        m_dialogs.poolFiles = {empty, realFile()};
+        pool.findChild<QPushButton*>(QStringLiteral("ChooseButton"))->click();
+        QCOMPARE(table->rowCount(), 3);
+        // A prediction left empty scores nothing and is ranked; damaged scores say so.
+        QCOMPARE(table->item(row("empty-board"), 0)->data(Qt::DisplayRole).toInt(), 2);
+        QCOMPARE(table->item(row("no-valid-scores"), 0)->text(), QStringLiteral("-"));
+        QCOMPARE(table->item(row("no-valid-scores"), 2)->text(), QStringLiteral("no valid scores"));
+
+        table->setCurrentCell(row("empty-board"), 1);
+        remove->click();
+        QCOMPARE(table->rowCount(), 2);
+        QCOMPARE(row("empty-board"), -1);
+        table->setFocus();
+        table->setCurrentCell(row("no-valid-scores"), 1);
+        QTest::keyClick(table, Qt::Key_Delete);
+        QCOMPARE(table->rowCount(), 1);
+        QCOMPARE(readPoolChoice(settingsPath()).files, std::vector<std::string>{realFile().toStdString()});
+
+        // The board's row is no file to remove.
+        pool.findChild<QCheckBox*>(QStringLiteral("IncludeBoardCheck"))->setChecked(true);
+        table->setFocus();
+        table->setCurrentCell(row("(current board)"), 1);
+        QVERIFY(!remove->isEnabled());
+        QTest::keyClick(table, Qt::Key_Delete);
+        QCOMPARE(table->rowCount(), 2);
     }
 
     void newControlsHaveAccessibleNames()

@@ -23,12 +23,14 @@
 #include "windows/WinnerForm.h"
 
 #include <QApplication>
+#include <QPalette>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <utility>
 
 namespace tiplark {
 namespace {
@@ -46,6 +48,21 @@ public:
 };
 
 constexpr const char* LanguageNames[] = {"English", "Spanish", "French", "German"};
+
+QPalette darkPalette()
+{
+    QPalette dark;
+    for (const auto& [role, colour] : {std::pair{QPalette::Window, QColor(0x35, 0x35, 0x35)},
+                                       {QPalette::Base, QColor(0x2a, 0x2a, 0x2a)},
+                                       {QPalette::Button, QColor(0x35, 0x35, 0x35)},
+                                       {QPalette::Highlight, QColor(0x2a, 0x82, 0xda)},
+                                       {QPalette::WindowText, QColor(Qt::white)},
+                                       {QPalette::Text, QColor(Qt::white)},
+                                       {QPalette::ButtonText, QColor(Qt::white)},
+                                       {QPalette::HighlightedText, QColor(Qt::white)}})
+        dark.setColor(role, colour);
+    return dark;
+}
 
 class Renderer {
 public:
@@ -138,11 +155,19 @@ public:
         const std::string settings = folder.filePath("Tiplark.ini").toStdString();
         const std::string data = TIPLARK_TEST_DATA;
         writePoolChoice(settings, PoolChoice{{data + "/scoring/real-2006.ini", data + "/report/good.ini",
-                                              data + "/report/damaged.ini", data + "/report/first-run.ini"},
+                                              data + "/report/damaged.ini", data + "/report/first-run.ini",
+                                              data + "/scoring/no-valid-scores.ini"},
                                              true});
         NoDialogs dialogs;
         TPoolForm pool(h.main, dialogs, settings);
         saved &= save(pool, "Pool" + suffix);
+        if (language == LanguageEnglish) {
+            // The points bars on a dark desktop.
+            const QPalette light = QApplication::palette();
+            QApplication::setPalette(darkPalette());
+            saved &= save(pool, "PoolDark");
+            QApplication::setPalette(light);
+        }
         return saved;
     }
 

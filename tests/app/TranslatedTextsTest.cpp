@@ -6,6 +6,7 @@
 #include "services/QtMessageService.h"
 #include "windows/ThanksForm.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -42,18 +43,26 @@ private:
         m_harness->main.ApplyLanguage();
     }
 
-    // The button texts of the next Yes/No/Cancel question, answered with Cancel.
-    static QStringList questionButtons()
+    // The title and button texts of a Yes/No and a Yes/No/Cancel question as
+    // the program asks them, each answered No.
+    static QStringList questionTexts()
     {
+        QtMessageService messages;
         QStringList texts;
-        const testing::NextModal answer([&texts](QWidget* window) {
+        const auto read = [&texts](QWidget* window) {
             auto* box = qobject_cast<QMessageBox*>(window);
             QVERIFY(box);
+            texts << box->windowTitle();
             for (const QMessageBox::StandardButton shown : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
-                texts << box->button(shown)->text();
-            box->button(QMessageBox::Cancel)->click();
-        });
-        QtMessageService messages;
+                if (QAbstractButton* button = box->button(shown))
+                    texts << button->text();
+            box->button(QMessageBox::No)->click();
+        };
+        {
+            const testing::NextModal answer(read);
+            messages.askYesNo("?");
+        }
+        const testing::NextModal answer(read);
         messages.askYesNoCancel("?");
         return texts;
     }
@@ -112,16 +121,20 @@ private slots:
             QVERIFY(thanks.grab().save(QStringLiteral(TIPLARK_GRAB_DIR "/thanks-french.png")));
     }
 
-    void standardButtonsFollowTheLanguageApplied()
+    // Titles and standard buttons alike, in the order the languages are applied.
+    void questionsFollowTheLanguageApplied()
     {
         useLanguage(LanguageSpanish);
-        QCOMPARE(questionButtons(), (QStringList{"&Sí", "&No", "Cancelar"}));
+        QCOMPARE(questionTexts(),
+                 (QStringList{"Advertencia", "&Sí", "&No", "Confirmar", "&Sí", "&No", "Cancelar"}));
         useLanguage(LanguageFrench);
-        QCOMPARE(questionButtons(), (QStringList{"&Oui", "&Non", "Annuler"}));
+        QCOMPARE(questionTexts(),
+                 (QStringList{"Avertissement", "&Oui", "&Non", "Confirmation", "&Oui", "&Non", "Annuler"}));
         useLanguage(LanguageGerman);
-        QCOMPARE(questionButtons(), (QStringList{"&Ja", "&Nein", "Abbrechen"}));
+        QCOMPARE(questionTexts(),
+                 (QStringList{"Warnung", "&Ja", "&Nein", "Bestätigung", "&Ja", "&Nein", "Abbrechen"}));
         useLanguage(LanguageEnglish);
-        QCOMPARE(questionButtons(), (QStringList{"&Yes", "&No", "Cancel"}));
+        QCOMPARE(questionTexts(), (QStringList{"Warning", "&Yes", "&No", "Confirm", "&Yes", "&No", "Cancel"}));
     }
 };
 

@@ -69,6 +69,17 @@ expect_refused("missing file" no-such-file.ini)
 run("${DATA}")
 expect_refused("folder instead of a file" report)
 
+# A file above the size limit is refused before it is read, and says why.
+string(REPEAT "\n" 8388608 blank_lines)
+set(too_large "${CMAKE_CURRENT_BINARY_DIR}/too-large.ini")
+file(WRITE "${too_large}" "[PREFERENCES]\nFirstTime=0\n${blank_lines}")
+run("${too_large}")
+file(REMOVE "${too_large}")
+expect_refused("file above the size limit" too-large.ini)
+if(NOT err MATCHES "larger than 8 MB")
+  fail("file above the size limit: the reason is missing: '${err}'")
+endif()
+
 # A full disk on stdout must not pass for success.
 execute_process(COMMAND "${PROGRAM}" "${DATA}/good.ini" OUTPUT_FILE /dev/full ERROR_VARIABLE err RESULT_VARIABLE status)
 if(status EQUAL 0 OR NOT err MATCHES "^tiplark-report: [^\n]*\n$")

@@ -113,11 +113,14 @@ TEST(LanguageTables, EveryKeyTheSourcesNameExists)
 // The backup message receives the backup's path in place of its one "%s".
 TEST(LanguageTables, BackupMessageHasOnePlaceForThePath)
 {
-    for (int language = 0; language < LanguageCount; ++language) {
-        const std::string& text = languageText(language, "msg.backupKept");
-        const size_t place = text.find("%s");
-        EXPECT_NE(place, std::string::npos) << language;
-        EXPECT_EQ(text.find('%', place + 1), std::string::npos) << language;
+    for (const char* key : {"msg.backupKept", "msg.unableToWrite", "msg.changedElsewhere", "msg.readOnlySave",
+                            "msg.readOnlyFile"}) {
+        for (int language = 0; language < LanguageCount; ++language) {
+            const std::string& text = languageText(language, key);
+            const size_t place = text.find("%s");
+            EXPECT_NE(place, std::string::npos) << key << " " << language;
+            EXPECT_EQ(text.find('%', place + 1), std::string::npos) << key << " " << language;
+        }
     }
 }
 

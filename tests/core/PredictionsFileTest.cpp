@@ -2,7 +2,11 @@
 
 #include "RecordingServices.h"
 #include "TemporaryFolder.h"
+#include "document/LoadFailure.h"
+#include "i18n/LanguageTables.h"
+#include "scoring/Pool.h"
 #include "storage/PredictionsLocation.h"
+#include "storage/SettingsFile.h"
 #include "storage/SettingValues.h"
 #include "tournament/TournamentData.h"
 
@@ -11,6 +15,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <clocale>
 #include <cmath>
 #include <filesystem>
@@ -21,6 +26,7 @@
 namespace tiplark {
 namespace {
 
+using namespace std::string_literals;  // for texts holding NUL bytes
 using testing::BoardHarness;
 using testing::readBytes;
 using testing::TemporaryFolder;
@@ -208,8 +214,9 @@ TEST_F(PredictionsFileTest, KeepsABackupOfAFileItCouldNotLoadWhole)
     };
     const Case cases[] = {
         {"damaged header", brokenHeader, true},
-        {"FirstTime deleted", noFirstTime, true},
-        {"NUL bytes", readBytes(testData("fuzz-regressions/nul-lines.ini")), true},
+        // A first run loads the scores, and its save keeps them.
+        {"FirstTime deleted", noFirstTime, false},
+        {"NUL bytes within its sections", readBytes(testData("fuzz-regressions/nul-lines.ini")), true},
         {"damaged values", readBytes(testData("predictions/damaged-values.ini")), true},
         {"unknown key in a group", complete + "[GROUP A]\nGame7=1-1\n", true},
         {"normal file", complete, false},
@@ -218,10 +225,11 @@ TEST_F(PredictionsFileTest, KeepsABackupOfAFileItCouldNotLoadWhole)
     for (const Case& c : cases) {
         TemporaryFolder folder;
         const std::string file = folder.file("Tiplark.ini");
-        const std::string backup = file + ".bak";
+        const std::string backup = file + ".1.bak";
         if (c.file)
             writeBytes(file, *c.file);
-        writeBytes(backup, "older backup");
+        // The backup of an older version of the program is never replaced.
+        writeBytes(file + ".bak", "older backup");
         BoardHarness h;
         // The first run's dialog saves as its OK does.
         ReadAll(h.main, file, [&] { EXPECT_TRUE(SaveAll(h.main, file)) << c.what; });
@@ -231,13 +239,225 @@ TEST_F(PredictionsFileTest, KeepsABackupOfAFileItCouldNotLoadWhole)
         h.set("GA11", "5");
         ASSERT_TRUE(SaveAll(h.main, file)) << c.what;
 
-        EXPECT_EQ(readBytes(backup), c.backup ? *c.file : "older backup") << c.what;
+        EXPECT_EQ(readBytes(file + ".bak"), "older backup") << c.what;
+        EXPECT_EQ(std::filesystem::exists(backup), c.backup) << c.what;
         ASSERT_EQ(h.messages.information.size(), c.backup ? 1u : 0u) << c.what;
         if (c.backup) {
+            EXPECT_EQ(readBytes(backup), *c.file) << c.what;
             EXPECT_TRUE(h.messages.information[0].ends_with(" " + backup)) << c.what;
         }
         EXPECT_TRUE(h.messages.errors.empty()) << c.what;
     }
+}
+
+// The contents of every backup beside `path`, newest first: "<name>.1.bak"
+// to "<name>.5.bak", and "<name>.bak" as older versions named it.
+std::vector<std::string> backupsOf(const std::string& path)
+{
+    const std::filesystem::path file(path);
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(file.parent_path())) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with(file.filename().string()) && name.ends_with(".bak"))
+            names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    std::vector<std::string> contents;
+    for (const std::string& name : names)
+        contents.push_back(readBytes((file.parent_path() / name).string()));
+    return contents;
+}
+
+bool anyHolds(const std::vector<std::string>& backups, const std::string& text)
+{
+    return std::any_of(backups.begin(), backups.end(),
+                       [&](const std::string& backup) { return backup.find(text) != std::string::npos; });
+}
+
+// An export writes another file: the loaded file still needs its backup.
+TEST_F(PredictionsFileTest, ExportLeavesTheLoadedFileItsBackup)
+{
+    std::string text = readBytes(testData("predictions/complete-board.ini"));
+    text.insert(text.find("[GROUP A]\n") + 10, "Note=my only copy\n");
+    writeBytes(path(), text);
+    load(m_board, path());
+    ASSERT_TRUE(SaveAll(m_board.main, m_folder.file("exported.ini")));
+    EXPECT_TRUE(m_board.messages.information.empty());
+    ASSERT_TRUE(SaveAll(m_board.main, path()));
+
+    EXPECT_EQ(readBytes(path()).find("my only copy"), std::string::npos);
+    EXPECT_EQ(backupsOf(path()), std::vector<std::string>{text});
+    ASSERT_EQ(m_board.messages.information.size(), 1u);
+    EXPECT_TRUE(m_board.messages.information[0].ends_with(path() + ".1.bak"));
+}
+
+// Each run that drops something keeps it in a backup of its own: what earlier
+// runs kept survives, up to five backups, and a line the save keeps (a NUL
+// line outside the program's sections) calls for none.
+TEST_F(PredictionsFileTest, BackupsOfEarlierRunsAreKept)
+{
+    const std::string complete = readBytes(testData("predictions/complete-board.ini"));
+    const auto run = [&](const std::string& text) {
+        writeBytes(path(), text);
+        BoardHarness h;
+        load(h, path());
+        EXPECT_TRUE(SaveAll(h.main, path()));
+        return h.messages.information.size();
+    };
+    std::vector<std::string> runs;
+    for (int n = 1; n <= 7; ++n) {
+        runs.push_back(complete + "[GROUP A]\nNote=run " + std::to_string(n) + "\n");
+        EXPECT_EQ(run(runs.back()), 1u) << n;
+    }
+    // The newest five, newest first; the first two went.
+    EXPECT_EQ(backupsOf(path()), (std::vector<std::string>{runs[6], runs[5], runs[4], runs[3], runs[2]}));
+
+    const std::string kept = complete + "[Notes]\nbad\0line\n"s;
+    for (int n = 0; n < 3; ++n)
+        EXPECT_EQ(run(kept), 0u) << "run " << n << " of a file with a NUL line it keeps";
+    EXPECT_EQ(readBytes(path()), kept);
+    EXPECT_EQ(backupsOf(path()).size(), 5u);
+}
+
+// Whatever a save drops, it keeps in the backup first and says so: comments
+// of a repeated or misplaced section, text after a header, a broken header's
+// lines (which are read into no section) and lines another program added
+// to the program's sections while it ran.
+TEST_F(PredictionsFileTest, WhatASaveWouldDropGoesToTheBackupFirst)
+{
+    const std::string complete = readBytes(testData("predictions/complete-board.ini"));
+    const auto edited = [&](const std::string& find, const std::string& replacement) {
+        std::string text = complete;
+        text.replace(text.find(find), find.size(), replacement);
+        return text;
+    };
+    struct Case {
+        const char* what;
+        std::string file;
+        std::string dropped;
+        std::string addedMeanwhile;
+    };
+    const Case cases[] = {
+        {"comment in a repeated section", complete + "[GROUP A]\n; my note\n", "; my note", ""},
+        {"comment in a misplaced section", "[GROUP B]\n; about B\nGame1=3-0\n" + complete, "; about B", ""},
+        {"comment after a header", edited("[GROUP B]\n", "[GROUP B] ; my comment\n"), "; my comment", ""},
+        {"key after a header", edited("[GROUP A]\n", "[GROUP A]Game9=5-5 keep me\n"), "keep me", ""},
+        {"broken header", edited("[GROUP B]\n", "[GROUP B\n"), "[GROUP B\nGame1=3-0", ""},
+        {"line added meanwhile", complete, "Note=added meanwhile", "[GROUP C]\nNote=added meanwhile\n"},
+    };
+    for (const Case& c : cases) {
+        TemporaryFolder folder;
+        const std::string file = folder.file("Tiplark.ini");
+        writeBytes(file, c.file);
+        BoardHarness h;
+        load(h, file);
+        EXPECT_EQ(h.text("GA11"), "2") << c.what;
+        if (!c.addedMeanwhile.empty()) {
+            writeBytes(file, c.file + c.addedMeanwhile);
+            h.messages.answers.push_back(DialogResult::Yes);  // replace what another program changed
+        }
+        ASSERT_TRUE(SaveAll(h.main, file)) << c.what;
+
+        EXPECT_EQ(readBytes(file).find(c.dropped), std::string::npos) << c.what;
+        EXPECT_TRUE(anyHolds(backupsOf(file), c.dropped)) << c.what;
+        ASSERT_EQ(h.messages.information.size(), 1u) << c.what;
+        EXPECT_TRUE(h.messages.information[0].ends_with(file + ".1.bak")) << c.what;
+    }
+}
+
+// A file changed on disk since it was loaded, in the lines a save rewrites,
+// is asked about as an editor would: replace it, keep it and save in another
+// file, or do not save. Changes in lines the save keeps are merged unasked.
+TEST_F(PredictionsFileTest, FileChangedElsewhereIsAskedAbout)
+{
+    const std::string complete = readBytes(testData("predictions/complete-board.ini"));
+    std::string theirs = complete;
+    theirs.replace(theirs.find("Game1=2-1"), 9, "Game1=0-9");
+    struct Case {
+        const char* what;
+        std::string onDisk;  // written by another program after the load
+        std::optional<DialogResult> answer;  // none: no question
+        bool saved;
+        bool mineInFile;
+        bool mineElsewhere;
+    };
+    const Case cases[] = {
+        {"unchanged", complete, std::nullopt, true, true, false},
+        {"another section added", complete + "[POOL]\nFile1=/pool/a.ini\n", std::nullopt, true, true, false},
+        {"score changed, replace it", theirs, DialogResult::Yes, true, true, false},
+        {"score changed, save elsewhere", theirs, DialogResult::No, true, false, true},
+        {"score changed, do not save", theirs, DialogResult::Cancel, false, false, false},
+        {"file deleted, replace it", "", DialogResult::Yes, true, true, false},
+    };
+    for (const Case& c : cases) {
+        TemporaryFolder folder;
+        const std::string file = folder.file("Tiplark.ini");
+        const std::string other = folder.file("mine.ini");
+        writeBytes(file, complete);
+        BoardHarness h;
+        load(h, file);
+        h.main.setOtherFileChooser([&] { return other; });
+        h.set("GA21", "7");
+        if (c.onDisk.empty())
+            std::filesystem::remove(file);
+        else
+            writeBytes(file, c.onDisk);
+        if (c.answer)
+            h.messages.answers.push_back(*c.answer);
+
+        EXPECT_EQ(SaveAll(h.main, file), c.saved) << c.what;
+        EXPECT_EQ(h.messages.questions.size(), c.answer ? 1u : 0u) << c.what;
+        const std::string now = readBytes(file);
+        EXPECT_EQ(now.find("Game2=7-0") != std::string::npos, c.mineInFile) << c.what;
+        if (!c.mineInFile && !c.onDisk.empty()) {
+            EXPECT_EQ(now, c.onDisk) << c.what;
+        }
+        EXPECT_EQ(readBytes(other).find("Game2=7-0") != std::string::npos, c.mineElsewhere) << c.what;
+        // What another program wrote in lines the save keeps stays.
+        EXPECT_EQ(now.find("File1=/pool/a.ini") != std::string::npos, c.onDisk.find("[POOL]") != std::string::npos)
+            << c.what;
+        if (c.answer == DialogResult::Yes && !c.onDisk.empty()) {
+            EXPECT_TRUE(anyHolds(backupsOf(file), "Game1=0-9")) << c.what;
+        }
+    }
+}
+
+// Two boards on one file, as two windows: the second save asks, and once
+// answered the file is its own again, so the next save does not.
+TEST_F(PredictionsFileTest, SecondWindowOnOneFileAsksOnce)
+{
+    writeBytes(path(), readBytes(testData("predictions/complete-board.ini")));
+    BoardHarness first;
+    BoardHarness second;
+    load(first, path());
+    load(second, path());
+    first.set("GA11", "9");
+    ASSERT_TRUE(SaveAll(first.main, path()));
+    ASSERT_TRUE(SaveAll(first.main, path()));
+    EXPECT_TRUE(first.messages.questions.empty());
+
+    second.set("GA12", "8");
+    second.messages.answers = {DialogResult::Yes};
+    ASSERT_TRUE(SaveAll(second.main, path()));
+    ASSERT_TRUE(SaveAll(second.main, path()));
+    EXPECT_EQ(second.messages.questions.size(), 1u);
+    EXPECT_NE(readBytes(path()).find("Game1=2-8\n"), std::string::npos);
+}
+
+// Import takes the scores of any predictions file, whatever its "FirstTime".
+TEST_F(PredictionsFileTest, ImportTakesScoresWhateverFirstTime)
+{
+    for (const char* preferences : {"FirstTime=1\n", "Language=2\n", "FirstTime=0\n"}) {
+        writeBytes(path(), std::string("[PREFERENCES]\n") + preferences + "[GROUP A]\nGame1=2-1\n");
+        BoardHarness h;
+        h.set("GA11", "5");
+        EXPECT_EQ(ImportPrediction(h.main, path()), PredictionsLoad::Loaded) << preferences;
+        EXPECT_EQ(h.text("GA11"), "2") << preferences;
+        EXPECT_EQ(h.text("GA12"), "1") << preferences;
+    }
+    // A file with neither a score nor "FirstTime=0" holds no prediction.
+    writeBytes(path(), "[PREFERENCES]\nLanguage=2\n");
+    EXPECT_EQ(ImportPrediction(m_board.main, path()), PredictionsLoad::FirstRun);
 }
 
 // Every failure must name the full path and leave what was there alone.
@@ -262,14 +482,32 @@ protected:
 
 TEST_F(FailedSaveTest, BackupThatCannotBeWritten)
 {
-    writeBytes(path(), readBytes(testData("fuzz-regressions/nul-lines.ini")));
-    load(m_board, path());
-    std::filesystem::create_directory(path() + ".bak");
-    const std::string before = readBytes(path());
-    EXPECT_FALSE(SaveAll(m_board.main, path()));
-    EXPECT_EQ(m_board.messages.errors, std::vector<std::string>{"Unable to write to " + path() + ".bak"});
-    EXPECT_EQ(readBytes(path()), before);
+    // The longest name whose temporary file fits the file system's limit of
+    // 255 bytes, while its backup's temporary file does not: even as root
+    // the backup fails and the file itself could be written.
+    const std::string target = m_folder.file(std::string(235, 'p'));
+    writeBytes(target, readBytes(testData("fuzz-regressions/nul-lines.ini")));
+    load(m_board, target);
+    const std::string before = readBytes(target);
+    EXPECT_FALSE(SaveAll(m_board.main, target));
+    EXPECT_EQ(m_board.messages.errors, std::vector<std::string>{"Unable to write to " + target + ".1.bak"});
+    EXPECT_EQ(readBytes(target), before);
     EXPECT_TRUE(m_board.messages.information.empty());
+}
+
+// The failure speaks the user's language.
+TEST_F(FailedSaveTest, MessageInTheUsersLanguage)
+{
+    const std::string target = m_folder.file("missing/Tiplark.ini");
+    const std::pair<int, std::string> messages[] = {{LanguageSpanish, "No se puede escribir en " + target},
+                                                    {LanguageFrench, "Impossible d'écrire dans " + target},
+                                                    {LanguageGerman, target + " kann nicht geschrieben werden"}};
+    for (const auto& [language, message] : messages) {
+        m_board.main.preferences().languageIndex = language;
+        m_board.messages.errors.clear();
+        EXPECT_FALSE(SaveAll(m_board.main, target));
+        EXPECT_EQ(m_board.messages.errors, std::vector<std::string>{message});
+    }
 }
 
 TEST_F(FailedSaveTest, FolderThatDoesNotExist)
@@ -298,14 +536,132 @@ TEST_F(FailedSaveTest, NoRoomForTheNewFileBesideTheOldOne)
     expectFileUntouched(target, m_old);
 }
 
+// A file the user made read-only is not replaced, also by root.
 TEST_F(FailedSaveTest, ReadOnlyFile)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "permissions do not stop the superuser";
     writeBytes(path(), m_old);
     ASSERT_EQ(::chmod(path().c_str(), 0444), 0);
     expectRefused(path());
     expectFileUntouched(path(), m_old);
+}
+
+// ---------------------------------------------------------------- links and permissions
+
+// A link planted under a backup's name is replaced, never written through,
+// as root too; the backup takes the mode of the file it keeps.
+TEST_F(PredictionsFileTest, BackupsNeverFollowPlantedLinks)
+{
+    const std::string victim = m_folder.file("victim");
+    writeBytes(victim, "victim");
+    std::string text = readBytes(testData("predictions/complete-board.ini")) + "[GROUP A]\nNote=dropped\n";
+    writeBytes(path(), text);
+    ASSERT_EQ(::chmod(path().c_str(), 0640), 0);
+    for (const char* name : {".bak", ".1.bak", ".2.bak", ".3.bak", ".4.bak", ".5.bak"})
+        std::filesystem::create_symlink(victim, path() + name);
+    load(m_board, path());
+    ASSERT_TRUE(SaveAll(m_board.main, path()));
+
+    EXPECT_EQ(readBytes(victim), "victim");
+    const std::string backup = path() + ".1.bak";
+    EXPECT_FALSE(std::filesystem::is_symlink(backup));
+    EXPECT_EQ(readBytes(backup), text);
+    struct stat info {};
+    ASSERT_EQ(::stat(backup.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
+
+// A file the user made read-only is said so at start-up and never saved
+// over, as root too; the save offers another file instead.
+TEST_F(PredictionsFileTest, ReadOnlyFileIsNotSavedOver)
+{
+    const std::string text = readBytes(testData("predictions/complete-board.ini"));
+    struct Case {
+        DialogResult answer;
+        bool saved;
+    };
+    for (const Case c : {Case{DialogResult::No, false}, Case{DialogResult::Yes, true}}) {
+        TemporaryFolder folder;
+        const std::string file = folder.file("Tiplark.ini");
+        const std::string other = folder.file("other.ini");
+        writeBytes(file, text);
+        ASSERT_EQ(::chmod(file.c_str(), 0444), 0);
+        BoardHarness h;
+        load(h, file);
+        // In the file's language, French.
+        ASSERT_EQ(h.messages.information.size(), 1u);
+        EXPECT_NE(h.messages.information[0].find(file + " est en lecture seule"), std::string::npos);
+        h.main.setOtherFileChooser([&] { return other; });
+        h.set("GA11", "7");
+        h.messages.answers.push_back(c.answer);
+
+        EXPECT_EQ(SaveAll(h.main, file), c.saved);
+        ASSERT_EQ(h.messages.questions.size(), 1u);
+        EXPECT_NE(h.messages.questions[0].find(file + " est en lecture seule"), std::string::npos);
+        EXPECT_EQ(readBytes(file), text);
+        EXPECT_EQ(readBytes(other).find("Game1=7-1") != std::string::npos, c.saved);
+        EXPECT_TRUE(h.messages.errors.empty());
+    }
+}
+
+// Whose file a save replaces, and through whose link. The file keeps its
+// owner and mode and its backup takes them; a link is followed, and the file
+// it leads to replaced where it lies, only when the link belongs to the user
+// or to that file's owner. Rows giving a file or a link to another user need
+// root: CI runs them as root under the sanitizers, the others both ways.
+TEST_F(PredictionsFileTest, SavesKeepOwnersAndFollowOnlyTrustedLinks)
+{
+    const bool root = ::geteuid() == 0;
+    const uid_t me = ::geteuid();
+    constexpr uid_t Other = 65534;  // nobody, given files by root
+    struct Case {
+        const char* what;
+        bool linked;  // Tiplark.ini is a link to data/real.ini
+        uid_t fileOwner;
+        uid_t linkOwner;
+        bool saved;
+    };
+    const Case cases[] = {
+        {"own file", false, me, me, true},
+        {"own link to own file", true, me, me, true},
+        {"another user's file", false, Other, me, true},
+        {"another user's link to that user's file", true, Other, Other, true},
+        {"another user's link to my file", true, me, Other, false},
+    };
+    const std::string text = readBytes(testData("predictions/complete-board.ini")) + "[GROUP A]\nNote=dropped\n";
+    for (const Case& c : cases) {
+        if (!root && (c.fileOwner == Other || c.linkOwner == Other))
+            continue;
+        TemporaryFolder folder;
+        std::filesystem::create_directory(folder.file("data"));
+        const std::string real = folder.file("data/real.ini");
+        const std::string file = c.linked ? folder.file("Tiplark.ini") : real;
+        writeBytes(real, text);
+        ASSERT_EQ(::chmod(real.c_str(), 0600), 0);
+        ASSERT_EQ(::chown(real.c_str(), c.fileOwner, static_cast<gid_t>(-1)), 0);
+        if (c.linked) {
+            std::filesystem::create_symlink("data/real.ini", file);
+            ASSERT_EQ(::lchown(file.c_str(), c.linkOwner, static_cast<gid_t>(-1)), 0);
+        }
+        BoardHarness h;
+        load(h, file);
+        h.set("GA11", "7");
+
+        EXPECT_EQ(SaveAll(h.main, file), c.saved) << c.what;
+        EXPECT_EQ(std::filesystem::is_symlink(file), c.linked) << c.what;
+        EXPECT_EQ(readBytes(real).find("Game1=7-1\n") != std::string::npos, c.saved) << c.what;
+        if (!c.saved) {
+            EXPECT_EQ(readBytes(real), text) << c.what;
+            EXPECT_EQ(h.messages.errors, std::vector<std::string>{"Impossible d'écrire dans " + file}) << c.what;
+            continue;
+        }
+        EXPECT_EQ(readBytes(file + ".1.bak"), text) << c.what;
+        for (const std::string& written : {real, file + ".1.bak"}) {
+            struct stat info {};
+            ASSERT_EQ(::stat(written.c_str(), &info), 0) << c.what << " " << written;
+            EXPECT_EQ(info.st_uid, c.fileOwner) << c.what << " " << written;
+            EXPECT_EQ(info.st_mode & 07777, 0600u) << c.what << " " << written;
+        }
+    }
 }
 
 TEST_F(FailedSaveTest, ReadOnlyFolder)
@@ -524,6 +880,29 @@ TEST_F(PredictionsFileTest, ReportLoaderTellsWhyNothingWasLoaded)
     writeBytes(path(), "[PREFERENCES]\nFirstTime=0\n[GROUP A]\nGame1=1-0\n");
     EXPECT_EQ(LoadPredictions(m_board.main, path()), PredictionsLoad::Loaded);
     EXPECT_EQ(m_board.text("GA11"), "1");
+}
+
+// One size check for every reader: start-up, import, report and pool refuse
+// a file above the limit and say why, and leave the board as it was.
+TEST_F(PredictionsFileTest, FilesAboveTheLimitAreRefusedEverywhere)
+{
+    const std::string text = "[PREFERENCES]\nFirstTime=0\n[GROUP A]\nGame1=1-0\n" + std::string(SettingsFile::MaximumSize, '\n');
+    writeBytes(path(), text);
+    const std::string why = "Unable to read " + path() + ": larger than 8 MB, the limit for a predictions file";
+    m_board.set("GA11", "5");
+    EXPECT_EQ(LoadPredictions(m_board.main, path()), PredictionsLoad::TooLarge);
+    EXPECT_EQ(ImportPrediction(m_board.main, path()), PredictionsLoad::TooLarge);
+    EXPECT_EQ(scorePredictionFile(path(), testing::worldCup2006()).load, PredictionsLoad::TooLarge);
+    EXPECT_EQ(loadFailureMessage(LanguageEnglish, path(), PredictionsLoad::TooLarge), why);
+    EXPECT_EQ(m_board.text("GA11"), "5");
+
+    BoardHarness started;
+    load(started, path());
+    EXPECT_EQ(started.messages.errors, std::vector<std::string>{why});
+    EXPECT_EQ(started.text("GA11"), "");
+    // Nor is it saved over: it holds what the user has not seen.
+    EXPECT_FALSE(SaveAll(started.main, path()));
+    EXPECT_EQ(readBytes(path()), text);
 }
 
 // Types a whole tournament: every group score, then the knockout rounds in

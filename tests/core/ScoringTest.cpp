@@ -242,6 +242,34 @@ TEST_F(ScoringFiles, UnreadableFilesAreListedNotDropped)
                                                       PredictionsLoad::Unreadable}));
 }
 
+// A prediction left empty is ranked with no points; a file that gives
+// scores of which not one can be read is not ranked at all.
+TEST_F(ScoringFiles, FilesWithoutAValidScoreAreNotRanked)
+{
+    const struct {
+        const char* sections;
+        bool ranked;
+    } cases[] = {
+        {"", true},
+        {"[GROUP A]\r\nGame1=-\r\nGame2=\r\n", true},
+        {"[GROUP A]\r\nGame1=x-1\r\n", true},
+        {"[GROUP A]\r\nGame1=a-b\r\nGame2=3:1\r\n", false},
+        {"[GROUP A]\r\nGame1=100-\r\n", false},
+        {"[FINAL]\r\nGame1Apk=x\r\n", false},
+    };
+    std::vector<PoolEntry> entries;
+    for (const auto& c : cases) {
+        const std::string text = std::string("[PREFERENCES]\r\nFirstTime=0\r\n") + c.sections;
+        entries.push_back(scorePredictionFile(write("case" + std::to_string(entries.size()) + ".ini", text), testing::worldCup2006()));
+        EXPECT_TRUE(entries.back().readable()) << c.sections;
+        EXPECT_EQ(entries.back().ranked(), c.ranked) << c.sections;
+        EXPECT_EQ(entries.back().noValidScores, !c.ranked) << c.sections;
+    }
+    const std::vector<PoolEntry> ranked = rankPool(std::move(entries));
+    for (const PoolEntry& entry : ranked)
+        EXPECT_EQ(entry.rank, entry.ranked() ? 1 : 0) << entry.name;
+}
+
 TEST_F(ScoringFiles, ImportKeepsPreferencesAndReplacesEveryScore)
 {
     BoardHarness h;

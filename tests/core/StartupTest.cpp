@@ -7,7 +7,14 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <csignal>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 namespace tiplark {
 namespace {
@@ -36,17 +43,88 @@ TEST_F(StartupTest, MissingFileShowsTheOptionsAndLoadsNothing)
     EXPECT_FALSE(std::filesystem::exists(path())) << "only the dialog's OK saves";
 }
 
-TEST_F(StartupTest, FileWithoutFirstTimeNoIsAFirstRun)
+// A file without "FirstTime" as no is still a first run, which asks for the
+// preferences; but the scores it holds are loaded, and the first run's save
+// keeps them in the file rather than only in a backup.
+TEST_F(StartupTest, FileWithoutFirstTimeNoIsAFirstRunThatKeepsItsScores)
 {
     for (const char* preferences : {"Language=1\n", "FirstTime=1\n", "FirstTime=yes\n", "FirstTime=\n"}) {
         BoardHarness h;
         writeBytes(path(), std::string("[PREFERENCES]\n") + preferences + "[GROUP A]\nGame1=2-1\n");
         int dialogs = 0;
-        ReadAll(h.main, path(), [&] { ++dialogs; });
+        ReadAll(h.main, path(), [&] {
+            ++dialogs;
+            EXPECT_TRUE(h.main.preferences().firstRun) << preferences;
+            EXPECT_EQ(h.text("GA11"), "2") << preferences;
+            OptionsModel options(h.main, [&] { return SaveAll(h.main, path()); });
+            options.FormShow();
+            options.setLanguageSelection(2);
+            options.LangCBChange();
+            options.setTimeZoneSelection(7);
+            EXPECT_TRUE(options.OKButtonClick()) << preferences;
+        });
         EXPECT_EQ(dialogs, 1) << preferences;
-        EXPECT_EQ(h.main.preferences().languageIndex, 0) << preferences;
-        EXPECT_EQ(h.text("GA11"), "") << preferences;
+        EXPECT_EQ(h.text("GA11"), "2") << preferences;
+        EXPECT_EQ(h.text("GA12"), "1") << preferences;
+        const std::string saved = readBytes(path());
+        EXPECT_NE(saved.find("Language=2\n"), std::string::npos) << preferences;
+        EXPECT_NE(saved.find("FirstTime=0\n"), std::string::npos) << preferences;
+        EXPECT_NE(saved.find("[GROUP A]\nGame1=2-1\n"), std::string::npos) << preferences;
+        EXPECT_TRUE(h.messages.errors.empty()) << preferences;
     }
+}
+
+// A save killed halfway leaves its temporary file behind, named so that the
+// next start knows it for its own and removes it; nothing else beside the
+// file goes, and no link is followed.
+TEST_F(StartupTest, NextStartRemovesWhatAKilledSaveLeft)
+{
+    writeBytes(path(), readBytes(testing::testData("predictions/complete-board.ini")));
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // The file size limit stops the save in the middle of its write with SIGXFSZ.
+        const rlimit small{512, 512};
+        const rlimit noCore{0, 0};
+        ::signal(SIGXFSZ, SIG_DFL);
+        ::setrlimit(RLIMIT_CORE, &noCore);
+        ::setrlimit(RLIMIT_FSIZE, &small);
+        SaveAll(m_board.main, path());
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << "the save was not killed";
+
+    std::vector<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(m_folder.path()))
+        left.push_back(entry.path().filename().string());
+    ASSERT_EQ(left.size(), 2u);
+    const std::string killed = left[0] == "Tiplark.ini" ? left[1] : left[0];
+    EXPECT_TRUE(killed.starts_with("Tiplark.ini.tiplark-save-")) << killed;
+
+    const std::string victim = m_folder.file("victim");
+    writeBytes(victim, "kept");
+    const std::vector<std::string> kept = {
+        "Tiplark.ini", "Tiplark.ini.1.bak", "Tiplark.ini.tiplark-save-12345", "Other.ini.tiplark-save-Ab12Cd",
+        "Tiplark.ini.tiplark-save-Ab12Cd.txt", "victim", "Tiplark.ini.tiplark-save-Lnk123",
+    };
+    for (const char* name : {"Tiplark.ini.1.bak", "Tiplark.ini.tiplark-save-12345",
+                                    "Other.ini.tiplark-save-Ab12Cd", "Tiplark.ini.tiplark-save-Ab12Cd.txt"})
+        writeBytes(m_folder.file(name), "not ours");
+    writeBytes(m_folder.file("Tiplark.ini.2.bak.tiplark-save-Zz09zZ"), "a backup's leftover");
+    std::filesystem::create_symlink(victim, m_folder.file("Tiplark.ini.tiplark-save-Lnk123"));
+
+    ReadAll(m_board.main, path(), [] {});
+    std::vector<std::string> after;
+    for (const auto& entry : std::filesystem::directory_iterator(m_folder.path()))
+        after.push_back(entry.path().filename().string());
+    std::sort(after.begin(), after.end());
+    std::vector<std::string> expected = kept;
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(after, expected);
+    EXPECT_EQ(readBytes(victim), "kept");
+    EXPECT_EQ(m_board.text("GA11"), "2");
 }
 
 TEST_F(StartupTest, FirstRunChoiceIsSavedAndTheNextStartIsNormal)

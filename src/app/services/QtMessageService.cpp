@@ -1,5 +1,8 @@
 #include "services/QtMessageService.h"
 
+#include "i18n/LanguageTables.h"
+#include "services/StandardTranslations.h"
+
 #include <QApplication>
 #include <QCursor>
 #include <QMessageBox>
@@ -8,6 +11,11 @@
 
 namespace tiplark {
 namespace {
+
+QString title(const char* key)
+{
+    return QString::fromStdString(languageText(StandardTranslations::languageInForce(), key));
+}
 
 DialogResult resultOf(int button)
 {
@@ -82,25 +90,25 @@ QWidget* QtMessageService::parentWindow() const
 
 void QtMessageService::showError(const std::string& text)
 {
-    run(parentWindow(), QMessageBox::Critical, QStringLiteral("Error"), text, QMessageBox::Ok, QMessageBox::Ok);
+    run(parentWindow(), QMessageBox::Critical, title("title.error"), text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 void QtMessageService::showInformation(const std::string& text)
 {
-    run(parentWindow(), QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::Ok,
+    run(parentWindow(), QMessageBox::Information, title("title.information"), text, QMessageBox::Ok,
         QMessageBox::Ok);
 }
 
 DialogResult QtMessageService::askYesNo(const std::string& text)
 {
-    return resultOf(run(parentWindow(), QMessageBox::Warning, QStringLiteral("Warning"), text,
+    return resultOf(run(parentWindow(), QMessageBox::Warning, title("title.warning"), text,
                         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes));
 }
 
 DialogResult QtMessageService::askYesNoCancel(const std::string& text)
 {
     // Closing the box with Escape or its close button counts as Cancel.
-    return resultOf(run(parentWindow(), QMessageBox::Question, QStringLiteral("Confirm"), text,
+    return resultOf(run(parentWindow(), QMessageBox::Question, title("title.confirm"), text,
                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes));
 }
 

@@ -7,9 +7,9 @@
 
 namespace tiplark {
 
-// Message boxes with English titles and the toolkit's standard buttons (in
-// the language of its translation in force); a carriage return inside a text
-// is shown as a line break. A box opens in front of the window the user acted
+// Message boxes with titles and the toolkit's standard buttons in the
+// language of the standard texts in force (StandardTranslations); a carriage
+// return inside a text is shown as a line break. A box opens in front of the window the user acted
 // in, and the busy cursor is put aside while it is open.
 class QtMessageService : public MessageService {
 public:

@@ -6,16 +6,30 @@
 #include <QLibraryInfo>
 
 namespace tiplark {
+namespace {
+
+// Process-wide like the toolkit's translators it goes with.
+int inForce = LanguageEnglish;
+
+}  // namespace
 
 StandardTranslations::~StandardTranslations()
 {
     if (m_installed)
         QCoreApplication::removeTranslator(&m_translator);
+    if (m_language == inForce)
+        inForce = LanguageEnglish;
+}
+
+int StandardTranslations::languageInForce()
+{
+    return inForce;
 }
 
 bool StandardTranslations::use(int languageIndex)
 {
     const int language = effectiveLanguage(languageIndex);
+    inForce = language;
     if (language == m_language)
         return language == LanguageEnglish || m_installed;
     if (m_installed)

@@ -4,6 +4,7 @@
 #include "windows/DonationForm.h"
 #include "windows/LinkButton.h"
 #include "windows/PictureForm.h"
+#include "windows/ScreenCentre.h"
 #include "windows/ThanksForm.h"
 
 #include <QDialogButtonBox>
@@ -107,6 +108,7 @@ TAboutForm::TAboutForm(QWidget* parent, const Language& language, WebLinkLaunche
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    fitOnScreen(this);
 }
 
 void TAboutForm::ThanksClick()

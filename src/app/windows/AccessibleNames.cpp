@@ -1,6 +1,7 @@
 #include "windows/AccessibleNames.h"
 
 #include "tournament/BoardControls.h"
+#include "i18n/LanguageTables.h"
 #include "tournament/TournamentData.h"
 
 #include <array>
@@ -43,6 +44,17 @@ void AccessibleNames::set(ControlId id, Namer namer, std::initializer_list<Contr
         m_dependents[static_cast<size_t>(label)].push_back(id);
 }
 
+void AccessibleNames::nameClearButton(ControlId button, ControlId heading)
+{
+    // In the board's language: the button's hint and its panel's heading,
+    // "Clear scores: Group A". The hint is given when a language is applied.
+    set(button, [this, button, heading] {
+        const std::string& hint = m_board.control(button).hint;
+        return QString::fromStdString(hint.empty() ? languageText(LanguageEnglish, "hint.clearScores") : hint)
+               + QStringLiteral(": ") + QString::fromStdString(m_board.text(heading));
+    }, {button, heading});
+}
+
 QString AccessibleNames::team(ControlId label) const
 {
     const std::string& text = m_board.text(label);
@@ -52,7 +64,7 @@ QString AccessibleNames::team(ControlId label) const
 void AccessibleNames::nameGroup(const GroupControls& group, const QString& title)
 {
     set(group.panel, [title] { return title + QStringLiteral(" matches"); });
-    set(group.clearButton, [title] { return QStringLiteral("Clear scores of ") + title; });
+    nameClearButton(group.clearButton, group.heading);
     for (int m = 0; m < MatchesPerGroup; ++m) {
         const auto& labels = group.label[m];
         for (int side = 0; side < 2; ++side) {
@@ -80,7 +92,7 @@ void AccessibleNames::nameGroup(const GroupControls& group, const QString& title
 void AccessibleNames::nameRound(const RoundControls& round, const QString& title)
 {
     set(round.panel, [title] { return title; });
-    set(round.clearButton, [title] { return QStringLiteral("Clear scores of ") + title; });
+    nameClearButton(round.clearButton, round.heading);
     const bool numbered = round.matches.size() > 1;
     for (size_t m = 0; m < round.matches.size(); ++m) {
         const MatchControls& match = round.matches[m];

@@ -19,7 +19,7 @@ public:
 
     // Empty when the control's own text says enough (headings, team labels).
     QString nameOf(ControlId id) const;
-    // The controls whose names quote the text of this one.
+    // The controls whose names quote the text or hint of this one.
     const std::vector<ControlId>& dependents(ControlId id) const { return m_dependents[static_cast<size_t>(id)]; }
 
 private:
@@ -27,6 +27,7 @@ private:
 
     void nameGroup(const GroupControls& group, const QString& title);
     void nameRound(const RoundControls& round, const QString& title);
+    void nameClearButton(ControlId button, ControlId heading);
     void set(ControlId id, Namer namer, std::initializer_list<ControlId> quoted = {});
     QString team(ControlId label) const;
 

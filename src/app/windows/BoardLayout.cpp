@@ -98,8 +98,9 @@ void BoardLayout::placeStandings(const GroupControls& group, int index)
     constexpr qreal rowPitch = 18.5;
     // Each column as wide as its widest value: points and matches one
     // digit, goals three (99 a match), the difference four ("+297"); the
-    // matches column also holds the two letters of the German "Sp".
-    constexpr qreal columnWidths[StandingsColumnCount] = {18, 14, 12, 12, 12, 26, 26, 32};
+    // points and matches columns also hold the German headings "Pkt" and
+    // "Sp" with room between them.
+    constexpr qreal columnWidths[StandingsColumnCount] = {18, 17, 12, 12, 12, 25, 25, 31};
     qreal columnLeft = cellsLeft;
     for (int c = 0; c < StandingsColumnCount; ++c) {
         place(group.columnHeading[c], {columnLeft, 2, columnWidths[c], 17}, SmallFont);

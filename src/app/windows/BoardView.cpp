@@ -4,6 +4,7 @@
 #include "services/QtMessageService.h"
 #include "tournament/KeyFilter.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -22,6 +23,12 @@ const QColor PressedRed(255, 0, 0);
 
 // The smallest scale before the board scrolls instead of shrinking further.
 constexpr qreal MinimumScale = 0.8;
+// A label's text keeps a pixel free on either side, so that the texts of
+// neighbouring boxes never touch.
+constexpr int TextSpare = 2;
+// How far a text too long for its box (a long name in a long language) may
+// shrink rather than be cut.
+constexpr int SmallestFontPercent = 75;
 
 QRect scaled(const QRectF& rect, qreal scale, QPointF offset = {})
 {
@@ -74,11 +81,11 @@ BoardView::BoardView(Board& board, const BoardControls& controls, QWidget* paren
         w->setToolTip(displayText(board.control(id).hint));
         w->setVisible(board.control(id).visible);
         w->setEnabled(board.control(id).enabled);
-        applyFont(id);
         applyColour(id);
     }
     setFocusOrder(controls);
     m_board.addObserver(this);
+    // Sets the fonts too: the scale starts unset.
     arrange();
 }
 
@@ -120,10 +127,6 @@ QWidget* BoardView::create(ControlId id)
     case ControlKind::Button: {
         auto* button = new QPushButton(parent);
         connect(button, &QPushButton::clicked, this, [this, id] { emit buttonClicked(id); });
-        // Only the command buttons on the window take keyboard focus; the
-        // small clear buttons on the panels are for the mouse.
-        if (control.parent != NoControl)
-            button->setFocusPolicy(Qt::NoFocus);
         created = button;
         break;
     }
@@ -193,17 +196,18 @@ void BoardView::boardChanged(const std::vector<ControlChange>& changes)
         const ControlId id = change.id;
         const Control& control = m_board.control(id);
         QWidget* w = widget(id);
-        if (change.has(ControlProperty::Text)) {
+        if (change.has(ControlProperty::Text))
             applyText(id);
-            refreshAccessibleNames(id);
-        }
         if (change.has(ControlProperty::Hint))
             w->setToolTip(displayText(control.hint));
+        if (change.has(ControlProperty::Text) || change.has(ControlProperty::Hint))
+            refreshAccessibleNames(id);
         if (change.has(ControlProperty::Visible))
             w->setVisible(control.visible);
         if (change.has(ControlProperty::Enabled))
             w->setEnabled(control.enabled);
-        if (change.has(ControlProperty::Bold))
+        // A label's new text may need a smaller font to fit.
+        if (change.has(ControlProperty::Bold) || (change.has(ControlProperty::Text) && qobject_cast<QLabel*>(w)))
             applyFont(id);
         if (change.has(ControlProperty::Colour))
             applyColour(id);
@@ -229,9 +233,17 @@ void BoardView::applyText(ControlId id)
 void BoardView::applyFont(ControlId id)
 {
     QWidget* w = widget(id);
+    const BoardLayout::Placement& placement = m_layout.placement(id);
     QFont font = w->font();
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(m_layout.placement(id).fontSize * m_scale))));
-    font.setBold(m_board.control(id).bold || m_layout.placement(id).emphasised);
+    int size = std::max(1, static_cast<int>(std::lround(placement.fontSize * m_scale)));
+    font.setPixelSize(size);
+    font.setBold(m_board.control(id).bold || placement.emphasised);
+    if (const auto* label = qobject_cast<QLabel*>(w)) {
+        const int room = scaled(placement.rect, m_scale).width() - TextSpare;
+        const int smallest = std::max(1, size * SmallestFontPercent / 100);
+        while (size > smallest && QFontMetrics(font).horizontalAdvance(label->text()) > room)
+            font.setPixelSize(--size);
+    }
     w->setFont(font);
 }
 
@@ -267,12 +279,17 @@ void BoardView::refreshAccessibleNames(ControlId id)
 
 void BoardView::setFocusOrder(const BoardControls& controls)
 {
+    // Panel by panel as they are read: the clear button at the panel's top,
+    // then its boxes.
     std::vector<QWidget*> order;
-    for (const GroupControls& group : controls.groups)
+    for (const GroupControls& group : controls.groups) {
+        order.push_back(widget(group.clearButton));
         for (const auto& match : group.score)
             for (const ControlId box : match)
                 order.push_back(widget(box));
+    }
     for (const RoundControls& round : controls.rounds) {
+        order.push_back(widget(round.clearButton));
         for (const MatchControls& match : round.matches) {
             for (const ControlId box : match.score)
                 order.push_back(widget(box));

@@ -57,7 +57,7 @@ private:
     BoardLayout m_layout;
     AccessibleNames m_names;
     std::vector<QWidget*> m_widgets;
-    qreal m_scale = 1;
+    qreal m_scale = 0;
 };
 
 }  // namespace tiplark

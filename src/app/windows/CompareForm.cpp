@@ -4,6 +4,7 @@
 #include "i18n/Language.h"
 #include "i18n/LanguageTables.h"
 #include "scoring/Comparison.h"
+#include "windows/ScreenCentre.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -59,7 +60,9 @@ QWidget* legend(const Language& language)
     for (const PointsKind& kind : PointsKinds) {
         auto* swatch = new QLabel(QString::number(kind.points));
         swatch->setAlignment(Qt::AlignCenter);
-        swatch->setFixedSize(24, 18);
+        // A small box around its number, in whatever font the desktop uses.
+        const QFontMetrics metrics(swatch->font());
+        swatch->setFixedSize(std::max(24, metrics.horizontalAdvance(swatch->text()) + 12), metrics.height() + 4);
         swatch->setAutoFillBackground(true);
         swatch->setFrameShape(QFrame::Box);
         QPalette palette = swatch->palette();
@@ -99,6 +102,8 @@ TCompareForm::TCompareForm(const Language& language, QWidget* parent)
     m_table->verticalHeader()->hide();
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // The arrows move within the table; Tab goes on to the next control.
+    m_table->setTabKeyNavigation(false);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     m_table->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
@@ -145,6 +150,7 @@ TCompareForm::TCompareForm(const Language& language, QWidget* parent)
     layout->addWidget(stages);
     layout->addLayout(totals);
     layout->addLayout(buttons);
+    fitOnScreen(this);
 }
 
 TCompareForm::~TCompareForm()

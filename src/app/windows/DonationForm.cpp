@@ -1,6 +1,7 @@
 #include "windows/DonationForm.h"
 
 #include "i18n/Language.h"
+#include "windows/ScreenCentre.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -71,6 +72,7 @@ TDonationForm::TDonationForm(QWidget* parent, const Language& language, WebLinkL
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    fitOnScreen(this);
 }
 
 void showDonationWindow(QWidget* parent, const Language& language, WebLinkLauncher& links)

@@ -64,6 +64,8 @@ TMainForm::TMainForm(MainBoard& main, BrowserLauncher& browser, const std::strin
     watchTeamLabels();
     m_main.setLanguageListener([this] { languageApplied(); });
     m_main.history().setListener([this] { historyChanged(); });
+    // A save its own file cannot take (changed elsewhere, read-only) goes where the user exports to.
+    m_main.setOtherFileChooser([this] { return chooseExportFile(); });
     historyChanged();
     m_view->widget(main.controls().groups[0].score[0][0])->setFocus();
 }
@@ -72,6 +74,7 @@ TMainForm::~TMainForm()
 {
     m_main.setLanguageListener({});
     m_main.history().setListener({});
+    m_main.setOtherFileChooser({});
 }
 
 void TMainForm::connectMenu()
@@ -308,13 +311,20 @@ QString menuCaption(const Language& language, const char* key)
 
 }  // namespace
 
-void TMainForm::ExportPrediction1Click()
+std::string TMainForm::chooseExportFile()
 {
     const Language& language = m_main.language();
-    const QString path = m_predictionDialogs->chooseExportFile(
-        menuCaption(language, "menu.exportPrediction"), QString::fromStdString(language.text("file.predictionsFilter")));
-    if (!path.isEmpty())
-        SaveAll(m_main, path.toStdString());
+    return m_predictionDialogs
+        ->chooseExportFile(menuCaption(language, "menu.exportPrediction"),
+                           QString::fromStdString(language.text("file.predictionsFilter")))
+        .toStdString();
+}
+
+void TMainForm::ExportPrediction1Click()
+{
+    const std::string path = chooseExportFile();
+    if (!path.empty())
+        SaveAll(m_main, path);
 }
 
 void TMainForm::ImportPrediction1Click()

@@ -82,6 +82,8 @@ private:
     // Undo and Redo are enabled only when there is something to take back or do again.
     void historyChanged();
     bool save();
+    // The export dialog's file, "" when cancelled.
+    std::string chooseExportFile();
     void connectMenu();
     void onButton(int control);
     void watchTeamLabels();

@@ -2,16 +2,15 @@
 
 #include "document/MainBoard.h"
 #include "i18n/TimeZoneTable.h"
+#include "windows/ScreenCentre.h"
 
 #include <QCheckBox>
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -39,9 +38,8 @@ QComboBox* addList(QWidget* parent, const char* name)
     auto* box = new QComboBox(parent);
     box->setObjectName(QLatin1String(name));
     box->setEditable(false);
-    // The zone entries are long; the list shows them whole when it drops down.
-    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    box->setMinimumContentsLength(16);
+    // As wide as the longest entry, so that any chosen one shows whole.
+    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     return box;
 }
 
@@ -94,9 +92,6 @@ TOptionsForm::TOptionsForm(MainBoard& main, OptionsModel::SaveAll save, QWidget*
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_panel);
     layout->addLayout(buttons);
-    // The designed size, or more where the captions need it; the layout
-    // keeps the window from shrinking below what they need.
-    resize(QSize(417, 265).expandedTo(sizeHint()));
 
     connect(m_langBox, &QComboBox::currentIndexChanged, this, &TOptionsForm::LangCBChange);
     connect(m_favBox, &QComboBox::currentIndexChanged, this, &TOptionsForm::FavCBChange);
@@ -105,6 +100,9 @@ TOptionsForm::TOptionsForm(MainBoard& main, OptionsModel::SaveAll save, QWidget*
     connect(m_okButton, &QPushButton::clicked, this, &TOptionsForm::OKButtonClick);
     connect(m_cancelButton, &QPushButton::clicked, this, &TOptionsForm::reject);
     mirror();
+    // The designed size, or more where the captions and entries need it; the
+    // layout keeps the window from shrinking below what they need.
+    resize(QSize(417, 265).expandedTo(sizeHint()));
 }
 
 void TOptionsForm::showFromMenu(MainBoard& main, OptionsModel::SaveAll save, QWidget* parent)
@@ -128,8 +126,7 @@ void TOptionsForm::showEvent(QShowEvent* event)
     if (!event->spontaneous()) {
         m_model.FormShow();
         mirror();
-        if (const QScreen* screen = this->screen())
-            move(screen->availableGeometry().center() - rect().center());
+        fitOnScreen(this);
     }
     QDialog::showEvent(event);
     if (!event->spontaneous())
@@ -183,7 +180,6 @@ void TOptionsForm::mirror()
     m_zoneBox->clear();
     for (const std::string& entry : m_model.timeZoneEntries())
         m_zoneBox->addItem(qs(entry));
-    m_zoneBox->view()->setMinimumWidth(m_zoneBox->view()->sizeHintForColumn(0) + 24);
     m_langBox->setCurrentIndex(m_model.languageSelection());
     m_favBox->setCurrentIndex(m_model.favoriteSelection());
     m_zoneBox->setCurrentIndex(m_model.timeZoneSelection());

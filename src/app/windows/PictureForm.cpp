@@ -1,5 +1,7 @@
 #include "windows/PictureForm.h"
 
+#include "windows/ScreenCentre.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QMouseEvent>
@@ -26,6 +28,7 @@ PictureForm::PictureForm(QWidget* parent, const QString& caption, const QString&
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    fitOnScreen(this);
 }
 
 void PictureForm::mouseReleaseEvent(QMouseEvent* event)

@@ -3,6 +3,20 @@
 #include <QPainter>
 
 namespace tiplark {
+namespace {
+
+// Halfway between the cell's background and the selection colour: the bar
+// stands out in any palette, light or dark, and the number in the palette's
+// text colour stays readable on it.
+QColor barColour(const QPalette& palette)
+{
+    const QColor base = palette.color(QPalette::Base);
+    const QColor highlight = palette.color(QPalette::Highlight);
+    return QColor((base.red() + highlight.red()) / 2, (base.green() + highlight.green()) / 2,
+                  (base.blue() + highlight.blue()) / 2);
+}
+
+}  // namespace
 
 PointsBarDelegate::PointsBarDelegate(int maximum, QObject* parent)
     : QStyledItemDelegate(parent)
@@ -19,7 +33,7 @@ void PointsBarDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
         QRect bar = option.rect.adjusted(2, 3, -2, -3);
         bar.setWidth(bar.width() * points / m_maximum);
         painter->save();
-        painter->fillRect(bar, QColor(0x9c, 0xc3, 0xe6));
+        painter->fillRect(bar, barColour(option.palette));
         painter->restore();
     }
     QStyledItemDelegate::paint(painter, option, index);

@@ -2,20 +2,25 @@
 
 #include "document/LoadFailure.h"
 #include "document/MainBoard.h"
+#include "document/PredictionsFile.h"
 #include "i18n/Language.h"
 #include "storage/PoolSettings.h"
 #include "windows/CompareForm.h"
 #include "windows/PointsBarDelegate.h"
 #include "windows/PredictionDialogs.h"
+#include "windows/ScreenCentre.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace tiplark {
@@ -27,6 +32,8 @@ enum Column { RankColumn, NameColumn, PointsColumn, ExactColumn, ChampionColumn,
 constexpr int EntryRole = Qt::UserRole;
 // What a cell sorts by: unreadable files stay below every ranked one.
 constexpr int SortRole = Qt::UserRole + 1;
+// The path of a row's file; none for the board.
+constexpr int FileRole = Qt::UserRole + 2;
 
 class SortedItem : public QTableWidgetItem {
 public:
@@ -51,6 +58,12 @@ QString caption(const Language& language, const char* key)
     return text(language, key).remove(QLatin1Char('&'));
 }
 
+// Why an entry is not ranked.
+const char* failureKey(const PoolEntry& entry)
+{
+    return entry.readable() ? "pool.noValidScores" : loadFailureKey(entry.load);
+}
+
 QTableWidgetItem* number(int value, int sortKey)
 {
     auto* item = new SortedItem(value, sortKey);
@@ -66,6 +79,7 @@ TPoolForm::TPoolForm(MainBoard& main, PredictionDialogs& dialogs, std::string se
     , m_dialogs(dialogs)
     , m_settingsPath(std::move(settingsPath))
     , m_chooseButton(new QPushButton(text(main.language(), "pool.choose")))
+    , m_removeButton(new QPushButton(text(main.language(), "pool.remove")))
     , m_includeBoard(new QCheckBox(text(main.language(), "pool.includeBoard")))
     , m_table(new QTableWidget(0, ColumnCount))
     , m_closeButton(new QPushButton(text(main.language(), "schedule.close")))
@@ -80,6 +94,8 @@ TPoolForm::TPoolForm(MainBoard& main, PredictionDialogs& dialogs, std::string se
 
     m_chooseButton->setObjectName(QStringLiteral("ChooseButton"));
     m_chooseButton->setAccessibleName(caption(language, "pool.choose"));
+    m_removeButton->setObjectName(QStringLiteral("RemoveButton"));
+    m_removeButton->setAccessibleName(caption(language, "pool.remove"));
     m_includeBoard->setObjectName(QStringLiteral("IncludeBoardCheck"));
     m_includeBoard->setAccessibleName(caption(language, "pool.includeBoard"));
     m_includeBoard->setChecked(choice.includeBoard);
@@ -96,6 +112,8 @@ TPoolForm::TPoolForm(MainBoard& main, PredictionDialogs& dialogs, std::string se
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The arrows move within the table; Tab goes on to the next control.
+    m_table->setTabKeyNavigation(false);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setSectionResizeMode(PointsColumn, QHeaderView::Stretch);
     m_table->setItemDelegateForColumn(PointsColumn, new PointsBarDelegate(MaximumPoints, m_table));
@@ -105,6 +123,12 @@ TPoolForm::TPoolForm(MainBoard& main, PredictionDialogs& dialogs, std::string se
     hint->setObjectName(QStringLiteral("PoolHint"));
 
     connect(m_chooseButton, &QPushButton::clicked, this, &TPoolForm::ChooseButtonClick);
+    connect(m_removeButton, &QPushButton::clicked, this, &TPoolForm::RemoveButtonClick);
+    auto* deleteKey = new QShortcut(QKeySequence::Delete, m_table);
+    deleteKey->setContext(Qt::WidgetShortcut);
+    connect(deleteKey, &QShortcut::activated, this, &TPoolForm::RemoveButtonClick);
+    connect(m_table, &QTableWidget::itemSelectionChanged, this,
+            [this] { m_removeButton->setEnabled(!selectedFile().empty()); });
     connect(m_includeBoard, &QCheckBox::toggled, this, [this] {
         remember();
         rebuild();
@@ -115,6 +139,7 @@ TPoolForm::TPoolForm(MainBoard& main, PredictionDialogs& dialogs, std::string se
 
     auto* top = new QHBoxLayout;
     top->addWidget(m_chooseButton);
+    top->addWidget(m_removeButton);
     top->addWidget(m_includeBoard);
     top->addStretch();
     auto* bottom = new QHBoxLayout;
@@ -126,6 +151,7 @@ TPoolForm::TPoolForm(MainBoard& main, PredictionDialogs& dialogs, std::string se
     layout->addLayout(bottom);
 
     rebuild();
+    fitOnScreen(this);
 }
 
 void TPoolForm::ChooseButtonClick()
@@ -137,11 +163,32 @@ void TPoolForm::ChooseButtonClick()
                                                          text(m_main.language(), "file.predictionsFilter"), current);
     if (chosen.isEmpty())
         return;
-    m_files.clear();
-    for (const QString& file : chosen)
-        m_files.push_back(file.toStdString());
+    for (const QString& file : chosen) {
+        if (std::find(m_files.begin(), m_files.end(), file.toStdString()) == m_files.end())
+            m_files.push_back(file.toStdString());
+    }
     remember();
     rebuild();
+}
+
+void TPoolForm::RemoveButtonClick()
+{
+    const std::string file = selectedFile();
+    const auto found = std::find(m_files.begin(), m_files.end(), file);
+    if (file.empty() || found == m_files.end())
+        return;
+    const int row = m_table->currentRow();
+    m_files.erase(found);
+    remember();
+    rebuild();
+    // The next file takes the removed one's place, so Delete can go on removing.
+    m_table->setCurrentCell(std::min(row, m_table->rowCount() - 1), NameColumn);
+}
+
+std::string TPoolForm::selectedFile() const
+{
+    const QModelIndexList rows = m_table->selectionModel()->selectedRows(NameColumn);
+    return rows.size() == 1 ? rows.front().data(FileRole).toString().toStdString() : std::string();
 }
 
 void TPoolForm::remember()
@@ -169,8 +216,11 @@ void TPoolForm::rebuild()
         auto* name = new SortedItem(fileName, fileName.toLower());
         name->setToolTip(QString::fromStdString(entry.name));
         name->setData(EntryRole, row);
+        // The board's title is no path: the chosen files' paths are absolute.
+        if (std::find(m_files.begin(), m_files.end(), entry.name) != m_files.end())
+            name->setData(FileRole, QString::fromStdString(entry.name));
         m_table->setItem(row, NameColumn, name);
-        if (entry.readable()) {
+        if (entry.ranked()) {
             const QString champion =
                 entry.champion ? QString::fromStdString(language.teamName(entry.champion)) : QStringLiteral("-");
             m_table->setItem(row, RankColumn, number(entry.rank, entry.rank));
@@ -179,7 +229,7 @@ void TPoolForm::rebuild()
             m_table->setItem(row, ChampionColumn, new SortedItem(champion, champion));
         } else {
             // Ranked by rank, unreadable files come after every ranked one.
-            const QString reason = text(language, loadFailureKey(entry.load));
+            const QString reason = text(language, failureKey(entry));
             m_table->setItem(row, RankColumn, new SortedItem(QStringLiteral("-"), TeamCount * MaximumPoints));
             m_table->setItem(row, PointsColumn, new SortedItem(reason, -1));
             m_table->setItem(row, ExactColumn, new SortedItem(QString(), -1));
@@ -188,6 +238,7 @@ void TPoolForm::rebuild()
     }
     m_table->setSortingEnabled(true);
     m_table->sortByColumn(RankColumn, Qt::AscendingOrder);
+    m_removeButton->setEnabled(!selectedFile().empty());
 }
 
 void TPoolForm::openComparison(int row)
@@ -196,7 +247,7 @@ void TPoolForm::openComparison(int row)
     if (!name)
         return;
     const PoolEntry& entry = m_entries[static_cast<size_t>(name->data(EntryRole).toInt())];
-    if (!entry.readable())
+    if (!entry.ranked())
         return;
     TCompareForm compare(m_main.language(), this);
     compare.showEntry(entry);

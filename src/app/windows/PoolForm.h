@@ -19,10 +19,11 @@ class MainBoard;
 class PredictionDialogs;
 
 // The prediction pool: several predictions files, and the board if the user
-// wants, ranked against the real results in a sortable leaderboard. The
-// chosen files are remembered in the settings file; a file that cannot be
-// read stays in the list with the reason. Double-clicking a row opens its
-// comparison.
+// wants, ranked against the real results in a sortable leaderboard. Files
+// chosen are added to the list and removed one at a time (the Remove button
+// or the Delete key); the list is remembered in the settings file. A file
+// that cannot be read, or holds no valid score, stays in the list with the
+// reason. Double-clicking a row opens its comparison.
 class TPoolForm : public QDialog {
     Q_OBJECT
 
@@ -35,6 +36,9 @@ public:
 
 private:
     void ChooseButtonClick();
+    void RemoveButtonClick();
+    // The file of the row the user selected; empty for the board or no row.
+    std::string selectedFile() const;
     void rebuild();
     void remember();
 
@@ -44,6 +48,7 @@ private:
     std::vector<std::string> m_files;
     std::vector<PoolEntry> m_entries;
     QPushButton* m_chooseButton;
+    QPushButton* m_removeButton;
     QCheckBox* m_includeBoard;
     QTableWidget* m_table;
     QPushButton* m_closeButton;

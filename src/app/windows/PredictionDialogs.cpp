@@ -1,5 +1,6 @@
 #include "windows/PredictionDialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -10,34 +11,47 @@ QtPredictionDialogs::QtPredictionDialogs(QWidget* parent)
 {
 }
 
+QString QtPredictionDialogs::startFolder(const QStringList& listed) const
+{
+    if (!m_lastFolder.isEmpty())
+        return m_lastFolder;
+    return listed.isEmpty() ? QDir::homePath() : QFileInfo(listed.constFirst()).absolutePath();
+}
+
+QStringList QtPredictionDialogs::chosen(QFileDialog& dialog)
+{
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    m_lastFolder = QFileInfo(dialog.selectedFiles().constFirst()).absolutePath();
+    return dialog.selectedFiles();
+}
+
 QString QtPredictionDialogs::chooseExportFile(const QString& title, const QString& filter)
 {
-    QFileDialog dialog(m_parent, title);
+    QFileDialog dialog(m_parent, title, startFolder({}));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(filter);
     dialog.setDefaultSuffix(QStringLiteral("ini"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().constFirst();
+    return chosen(dialog).value(0);
 }
 
 QString QtPredictionDialogs::chooseImportFile(const QString& title, const QString& filter)
 {
-    return QFileDialog::getOpenFileName(m_parent, title, QString(), filter);
+    QFileDialog dialog(m_parent, title, startFolder({}));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(filter);
+    return chosen(dialog).value(0);
 }
 
 QStringList QtPredictionDialogs::choosePoolFiles(const QString& title, const QString& filter, const QStringList& current)
 {
-    QFileDialog dialog(m_parent, title);
+    QFileDialog dialog(m_parent, title, startFolder(current));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setNameFilter(filter);
-    if (!current.isEmpty())
-        dialog.setDirectory(QFileInfo(current.constFirst()).absolutePath());
-    if (dialog.exec() != QDialog::Accepted)
-        return {};
-    return dialog.selectedFiles();
+    return chosen(dialog);
 }
 
 }  // namespace tiplark

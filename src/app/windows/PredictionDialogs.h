@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+class QFileDialog;
 class QWidget;
 
 namespace tiplark {
@@ -17,7 +18,9 @@ public:
     virtual QStringList choosePoolFiles(const QString& title, const QString& filter, const QStringList& current) = 0;
 };
 
-// The toolkit's file dialogs, modal on the parent window.
+// The toolkit's file dialogs, modal on the parent window. Each opens in the
+// folder where the last one of the run chose a file; the first in the
+// user's home folder, or the pool's in the folder of its first file.
 class QtPredictionDialogs : public PredictionDialogs {
 public:
     explicit QtPredictionDialogs(QWidget* parent);
@@ -26,7 +29,12 @@ public:
     QStringList choosePoolFiles(const QString& title, const QString& filter, const QStringList& current) override;
 
 private:
+    QString startFolder(const QStringList& listed) const;
+    // The files the user chose in the dialog, none when cancelled.
+    QStringList chosen(QFileDialog& dialog);
+
     QWidget* m_parent;
+    QString m_lastFolder;
 };
 
 }  // namespace tiplark

@@ -1,10 +1,11 @@
 #include "windows/ScheduleForm.h"
 
+#include "windows/ScreenCentre.h"
+
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace tiplark {
@@ -56,9 +57,8 @@ TScheduleForm::TScheduleForm(const Language& language, const std::vector<std::st
 
 void TScheduleForm::showEvent(QShowEvent* event)
 {
+    fitOnScreen(this);
     QDialog::showEvent(event);
-    if (const QScreen* shown = screen())
-        move(shown->availableGeometry().center() - rect().center());
 }
 
 void TScheduleForm::CloseButtonClick()

@@ -153,7 +153,7 @@ TStadiumForm::TStadiumForm(QWidget* parent, const Language& language, int venueN
     // The designed size, or more where a language's captions need it.
     setMinimumSize(SmallestWindow.expandedTo(minimumSizeHint()));
     resize(minimumSize());
-    centreOnScreen(this);
+    fitOnScreen(this);
 }
 
 bool TStadiumForm::eventFilter(QObject* watched, QEvent* event)

@@ -95,7 +95,7 @@ TStandingsRulesForm::TStandingsRulesForm(QWidget* parent, const Language& langua
 
     FormShow();
     resize(minimumSize());
-    centreOnScreen(this);
+    fitOnScreen(this);
 }
 
 void TStandingsRulesForm::showEvent(QShowEvent* event)

@@ -2,6 +2,7 @@
 
 #include "i18n/Language.h"
 #include "services/QtMessageService.h"
+#include "windows/ScreenCentre.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -30,6 +31,7 @@ TThanksForm::TThanksForm(QWidget* parent, const Language& language)
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    fitOnScreen(this);
 }
 
 }  // namespace tiplark

@@ -13,6 +13,8 @@
 #include <QSoundEffect>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace tiplark {
 namespace {
 
@@ -64,10 +66,13 @@ TWinnerForm::TWinnerForm(QWidget* parent, const Celebration& celebration, const 
     QLabel* congratulations = makeLabel(this, "CongratulationsLbl",
                                         QString::fromStdString(celebration.congratulations), 18, Qt::black);
     QLabel* winner = makeLabel(this, "WinnerLbl", QString::fromStdString(celebration.winner), 19, Qt::red);
+    // On a screen lower than the designed window the trophies shrink, so that it still fits.
+    const QSize designed(celebration.width, celebration.height);
+    const qreal shrink = std::min<qreal>(1, static_cast<qreal>(roomOnScreen(this).height()) / designed.height());
     QLabel* favoriteTrophy = makePicture(this, "FavoriteTrophyImage", assets.picture(QStringLiteral("trophy-tall.jpg")),
-                                         QSize(209, 500));
+                                         QSize(209, 500) * shrink);
     QLabel* trophy = makePicture(this, "TrophyImage", assets.picture(QStringLiteral("trophy-small.jpg")),
-                                 QSize(60, 143));
+                                 QSize(60, 143) * shrink);
     // The small trophy swallows its clicks: it is the one place that does not close the window.
     trophy->setAttribute(Qt::WA_NoMousePropagation);
 
@@ -94,7 +99,7 @@ TWinnerForm::TWinnerForm(QWidget* parent, const Celebration& celebration, const 
     layout->addSpacing(10);
     layout->addLayout(texts, 1);
     // The designed size, or wider for a long champion's name.
-    setMinimumSize(QSize(celebration.width, celebration.height).expandedTo(minimumSizeHint()));
+    setMinimumSize((designed * shrink).expandedTo(minimumSizeHint()));
     setMaximumSize(minimumSize());
 
     auto* favPlayer = new QSoundEffect(this);
@@ -106,7 +111,7 @@ TWinnerForm::TWinnerForm(QWidget* parent, const Celebration& celebration, const 
         m_activePlayer = celebration.cheering ? favPlayer : nonFavPlayer;
         m_activePlayer->setSource(QUrl::fromLocalFile(sound));
     }
-    centreOnScreen(this);
+    fitOnScreen(this);
 }
 
 void TWinnerForm::showEvent(QShowEvent* event)

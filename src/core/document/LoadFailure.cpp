@@ -13,6 +13,8 @@ const char* loadFailureKey(PredictionsLoad load)
         return "file.unreadable";
     case PredictionsLoad::FirstRun:
         return "file.notSaved";
+    case PredictionsLoad::TooLarge:
+        return "file.tooLarge";
     case PredictionsLoad::Loaded:
         break;
     }

@@ -7,6 +7,7 @@
 #include "platform/DateTime.h"
 #include "platform/Services.h"
 #include "storage/PredictionKeys.h"
+#include "storage/SettingsDocument.h"
 #include "tournament/BoardControls.h"
 #include "tournament/Clearing.h"
 #include "tournament/BoardRules.h"
@@ -55,6 +56,13 @@ public:
     Clearing& clearing() { return m_clearing; }
     Services& services() { return m_services; }
     UndoHistory& history() { return m_history; }
+    // The predictions file the board was loaded from, as saves compare it.
+    SettingsDocument& file() { return m_file; }
+    // Where a save goes when its own file cannot take it: a window lets the
+    // user choose a file; without one ("" too) such a save is not made.
+    void setOtherFileChooser(std::function<std::string()> chooser) { m_chooseOtherFile = std::move(chooser); }
+    // Messages and questions of loading and saving, in the current language.
+    UserDialogs userDialogs() { return {m_services.messages, m_preferences.languageIndex, m_chooseOtherFile}; }
 
     // Puts the board back to a copy of its states (Board::restore) and the
     // rules with it.
@@ -93,7 +101,9 @@ private:
     BoardRules m_rules;
     Clearing m_clearing;
     UndoHistory m_history;
+    SettingsDocument m_file;
     std::function<void()> m_languageListener;
+    std::function<std::string()> m_chooseOtherFile;
 };
 
 }  // namespace tiplark

@@ -84,11 +84,7 @@ bool OptionsModel::OKButtonClick()
     const Preferences opened = m_main.preferences();
     storePreferences();
     if (!m_save()) {
-        // Whether the old file has been backed up belongs to the file, not
-        // to the choices taken back.
-        const bool unloadedData = m_main.preferences().unloadedData;
         m_main.preferences() = opened;
-        m_main.preferences().unloadedData = unloadedData;
         m_firstRunSaveFailed = opened.firstRun;
         return false;
     }

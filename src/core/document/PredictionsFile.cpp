@@ -1,6 +1,7 @@
 #include "document/PredictionsFile.h"
 
 #include "document/BoxTexts.h"
+#include "document/LoadFailure.h"
 #include "document/MainBoard.h"
 #include "i18n/Language.h"
 #include "storage/AtomicFile.h"
@@ -8,13 +9,14 @@
 #include "storage/SettingValues.h"
 #include "storage/SettingsFile.h"
 
+#include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace tiplark {
 namespace {
 
 constexpr const char* FirstTimeKey = "FirstTime";
-constexpr const char* BackupSuffix = ".bak";
 
 template <typename... Visitors>
 struct Overloaded : Visitors... {
@@ -136,46 +138,61 @@ std::vector<SectionValues> sectionValues(const std::vector<PredictionKey>& keys,
     return sections;
 }
 
-// Start-up load of `file` into the board. True on a first run.
+// The values the load took from `file`: the board's, except that a key the
+// program writes the same whatever the board holds ("FirstTime") keeps the
+// file's value, since replacing it loses nothing.
+std::vector<SectionValues> loadedValues(const std::vector<PredictionKey>& keys, const MainBoard& main,
+                                        const SettingsFile& file)
+{
+    std::vector<SectionValues> sections = sectionValues(keys, main);
+    auto key = keys.begin();  // sectionValues keeps the keys' order
+    for (SectionValues& section : sections) {
+        for (auto& value : section.values) {
+            if (key->fixedText)
+                value.second = file.value(key->section, key->name).value_or(value.second);
+            ++key;
+        }
+    }
+    return sections;
+}
+
+// Whether `file` holds a score or penalty of its own, whatever its "FirstTime".
+bool holdsScores(const std::vector<PredictionKey>& keys, const SettingsFile& file)
+{
+    return std::any_of(keys.begin(), keys.end(), [&](const PredictionKey& key) {
+        return (key.kind == ValueKind::ScorePair || key.kind == ValueKind::Penalty) && file.value(key.section, key.name);
+    });
+}
+
+// Start-up load of `file` into the board. True on a first run, which loads
+// the file too: its scores must survive the first run's save.
 bool readFile(MainBoard& main, const std::vector<PredictionKey>& keys, const SettingsFile& file)
 {
-    if (readFirstRun(main, keys, file)) {
-        main.preferences().unloadedData = !file.bytes().empty();
-        return true;
-    }
+    const bool firstRun = readFirstRun(main, keys, file);
     loadBoard(main, keys, file);
-    main.preferences().unloadedData = file.losesData(sectionValues(keys, main));
-    return false;
+    return firstRun;
 }
 
-// Keeps the file about to be replaced beside it and says where.
-bool keepBackup(MainBoard& main, const std::string& path, const std::string& bytes)
+PredictionsLoad loadState(SettingsFileState state)
 {
-    const std::string backup = path + BackupSuffix;
-    if (!replaceFileAtomically(backup, bytes)) {
-        main.services().messages.showError("Unable to write to " + backup);
-        return false;
-    }
-    std::string text = Language::text(main.preferences().languageIndex, "msg.backupKept");
-    text.replace(text.find("%s"), 2, backup);
-    main.services().messages.showInformation(text);
-    return true;
-}
-
-// A file that a save wrote: readable and with "FirstTime" as no.
-PredictionsLoad openSaved(SettingsFile& file, const std::vector<PredictionKey>& keys, const std::string& path)
-{
-    switch (file.load(path)) {
+    switch (state) {
     case SettingsFileState::Missing:
         return PredictionsLoad::Missing;
     case SettingsFileState::Unreadable:
         return PredictionsLoad::Unreadable;
+    case SettingsFileState::TooLarge:
+        return PredictionsLoad::TooLarge;
     case SettingsFileState::Loaded:
         break;
     }
+    return PredictionsLoad::Loaded;
+}
+
+bool isFirstRun(const std::vector<PredictionKey>& keys, const SettingsFile& file)
+{
     Preferences probe;
     readPreference(firstTimeKey(keys), file, probe);
-    return probe.firstRun ? PredictionsLoad::FirstRun : PredictionsLoad::Loaded;
+    return probe.firstRun;
 }
 
 }  // namespace
@@ -187,33 +204,14 @@ std::string predictionsFileText(const MainBoard& main, const std::string& previo
 
 bool SaveAll(MainBoard& main, const std::string& path)
 {
-    SettingsFile previous;
-    // A file that exists but cannot be read is not replaced: its other
-    // sections would be lost.
-    if (previous.load(path) == SettingsFileState::Unreadable) {
-        main.services().messages.showError("Unable to write to " + path);
-        return false;
-    }
-    Preferences& preferences = main.preferences();
-    if (preferences.unloadedData && !previous.bytes().empty()) {
-        if (!keepBackup(main, path, previous.bytes()))
-            return false;
-        preferences.unloadedData = false;
-    }
-    const std::vector<PredictionKey>& keys = main.keys();
-    if (!replaceFileAtomically(path, previous.rewritten(sectionValues(keys, main)))) {
-        main.services().messages.showError("Unable to write to " + path);
-        return false;
-    }
-    preferences.unloadedData = false;
-    return true;
+    return main.file().save(path, sectionValues(main.keys(), main), main.userDialogs());
 }
 
 namespace {
 
-void startUpFrom(MainBoard& main, const SettingsFile& file, const std::function<void()>& showFirstRunOptions)
+void finishStartUp(MainBoard& main, bool firstRun, const std::function<void()>& showFirstRunOptions)
 {
-    if (readFile(main, main.keys(), file)) {
+    if (firstRun) {
         showFirstRunOptions();
         main.preferences().teamNamesPending = true;
         main.SetFirstTimeGroups();
@@ -222,27 +220,42 @@ void startUpFrom(MainBoard& main, const SettingsFile& file, const std::function<
     main.history().clear();
 }
 
+// The board loaded from `file`, read from `path`, becomes the document of that file.
+void open(MainBoard& main, const std::string& path, const SettingsFile& file)
+{
+    main.file().opened(path, file, loadedValues(main.keys(), main, file));
+}
+
 }  // namespace
 
 void ReadAll(MainBoard& main, const std::string& path, const std::function<void()>& showFirstRunOptions)
 {
+    removeLeftoverTemporaries(path);
     SettingsFile file;
-    file.load(path);
-    startUpFrom(main, file, showFirstRunOptions);
+    if (const PredictionsLoad state = loadState(file.load(path)); state == PredictionsLoad::TooLarge)
+        main.services().messages.showError(loadFailureMessage(main.preferences().languageIndex, path, state));
+    const bool firstRun = readFile(main, main.keys(), file);
+    open(main, path, file);
+    main.file().tellIfReadOnly(main.userDialogs());
+    finishStartUp(main, firstRun, showFirstRunOptions);
 }
 
 void ReadAllText(MainBoard& main, std::string_view text, const std::function<void()>& showFirstRunOptions)
 {
-    startUpFrom(main, SettingsFile(std::string(text)), showFirstRunOptions);
+    const SettingsFile file{std::string(text)};
+    finishStartUp(main, readFile(main, main.keys(), file), showFirstRunOptions);
 }
 
 PredictionsLoad LoadPredictions(MainBoard& main, const std::string& path)
 {
     const std::vector<PredictionKey>& keys = main.keys();
     SettingsFile file;
-    if (const PredictionsLoad state = openSaved(file, keys, path); state != PredictionsLoad::Loaded)
+    if (const PredictionsLoad state = loadState(file.load(path)); state != PredictionsLoad::Loaded)
         return state;
+    if (isFirstRun(keys, file))
+        return PredictionsLoad::FirstRun;
     readFile(main, keys, file);
+    open(main, path, file);
     main.history().clear();
     return PredictionsLoad::Loaded;
 }
@@ -251,8 +264,10 @@ PredictionsLoad ImportPrediction(MainBoard& main, const std::string& path)
 {
     const std::vector<PredictionKey>& keys = main.keys();
     SettingsFile file;
-    if (const PredictionsLoad state = openSaved(file, keys, path); state != PredictionsLoad::Loaded)
+    if (const PredictionsLoad state = loadState(file.load(path)); state != PredictionsLoad::Loaded)
         return state;
+    if (isFirstRun(keys, file) && !holdsScores(keys, file))
+        return PredictionsLoad::FirstRun;
     const UserStep step(main.history());
     setBoxes(main.board(), fileBoxTexts(keys, file));
     return PredictionsLoad::Loaded;

@@ -9,11 +9,14 @@ namespace tiplark {
 class MainBoard;
 
 // SaveAll: writes every score, penalty and preference of the board into the
-// predictions file at `path`, with "FirstTime" as no. The file is replaced
-// as a whole, so a failed save leaves the previous file as it was; the
-// failure is shown as "Unable to write to <path>" and the result is false,
-// and the caller's action must not go on. When the file holds what the load
-// did not take, it is first kept as "<path>.bak" and a message names it.
+// predictions file at `path`, with "FirstTime" as no, through the board's
+// document file (SettingsDocument::save): the file is replaced as a whole, so
+// a failed save leaves the previous file as it was; a file changed elsewhere
+// or made read-only is asked about; what a save would lose is first kept in a
+// numbered backup ("<path>.1.bak") and a message names it. A failure is shown
+// as "Unable to write to <path>", the result is false, and the caller's
+// action must not go on. A save to a file other than the one loaded (an
+// export) leaves the document's file as it was.
 bool SaveAll(MainBoard& main, const std::string& path);
 
 // The bytes SaveAll writes over a file holding `previous`: the program's own
@@ -22,14 +25,17 @@ bool SaveAll(MainBoard& main, const std::string& path);
 // where they stood.
 std::string predictionsFileText(const MainBoard& main, const std::string& previous);
 
-// ReadAll: start-up load. A file without "FirstTime" as no (also a missing
-// or unreadable file) is a first run: `showFirstRunOptions` runs (the
-// options dialog, which stores the preferences and saves) and the board
-// stays empty. Otherwise the preferences are read, the language is applied
-// and the boxes are filled group by group and round by round, so that their
-// change events rebuild the tables and the bracket. Damaged values leave
-// their box empty or their preference at its default, a damaged line is
-// skipped alone; loading never stops.
+// ReadAll: start-up load. Removes what killed saves left beside the file,
+// then loads it: the preferences are read, the language is applied and the
+// boxes are filled group by group and round by round, so that their change
+// events rebuild the tables and the bracket. Damaged values leave their box
+// empty or their preference at its default, a damaged line is skipped alone;
+// loading never stops. The file becomes the board's document file; when it
+// is read-only a message says so. A file without "FirstTime" as no (also a
+// missing, unreadable or too large file, which a message names) is a first
+// run: after the load, which keeps any scores the file holds,
+// `showFirstRunOptions` runs (the options dialog, which stores the
+// preferences and saves).
 void ReadAll(MainBoard& main, const std::string& path, const std::function<void()>& showFirstRunOptions);
 
 // ReadAll on a file's bytes already in memory, for checks that need no disk.
@@ -39,16 +45,19 @@ enum class PredictionsLoad {
     Loaded,
     Missing,     // no file at the path
     Unreadable,  // something at the path that cannot be read as a file
+    TooLarge,    // larger than SettingsFile::MaximumSize; not read
     FirstRun,    // a file without "FirstTime" as no; nothing was loaded
 };
+
 
 // ReadAll for a program without dialogs: tells the cases that would have
 // shown the options dialog apart instead, leaving the board as it was.
 PredictionsLoad LoadPredictions(MainBoard& main, const std::string& path);
 
-// Puts the scores of another saved predictions file on the board through
-// setBoxes, keeping the board's own preferences and language. A file that is
-// missing, unreadable or never saved leaves the board as it was.
+// Puts the scores of another predictions file on the board through setBoxes,
+// keeping the board's own preferences and language, whatever the file's
+// "FirstTime". A file that is missing, unreadable, too large, or that holds
+// neither a score nor "FirstTime" as no (FirstRun) leaves the board as it was.
 PredictionsLoad ImportPrediction(MainBoard& main, const std::string& path);
 
 }  // namespace tiplark

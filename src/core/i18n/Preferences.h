@@ -14,10 +14,6 @@ struct Preferences {
     double daylightShift = 0.0;  // days: 1/24 when daylight saving is ticked
     bool firstRun = true;
     bool teamNamesPending = false;
-    // The predictions file holds what the load did not take (a first run
-    // over an existing file, damaged lines or values): the next save keeps
-    // the old file as a backup first.
-    bool unloadedData = false;
 };
 
 }  // namespace tiplark

@@ -6,8 +6,7 @@ namespace tiplark {
 
 enum class DialogResult { Yes, No, Cancel, Ok };
 
-// Message boxes. Titles are the toolkit's standard English ones; the text
-// follows the user's language.
+// Message boxes. Titles and texts follow the user's language.
 class MessageService {
 public:
     virtual ~MessageService() = default;

@@ -1,6 +1,9 @@
 #include "scoring/Pool.h"
 
+#include "document/BoxTexts.h"
 #include "scoring/QuietBoard.h"
+#include "storage/SettingValues.h"
+#include "storage/SettingsFile.h"
 
 #include <algorithm>
 
@@ -17,6 +20,23 @@ PoolEntry scored(std::string name, const MainBoard& main)
     const auto& champion = entry.outcome.reached[static_cast<size_t>(Stage::Champion)];
     entry.champion = champion.empty() ? 0 : champion.front();
     return entry;
+}
+
+// Whether the file gives any score or penalty, readable or not: a prediction
+// left empty is one, a file whose every score is damaged is not.
+bool givesScores(const std::string& path, const std::vector<PredictionKey>& keys)
+{
+    SettingsFile file;
+    file.load(path);
+    return std::any_of(keys.begin(), keys.end(), [&file](const PredictionKey& key) {
+        if (key.kind != ValueKind::ScorePair && key.kind != ValueKind::Penalty)
+            return false;
+        const std::string value = file.value(key.section, key.name).value_or("");
+        if (key.kind == ValueKind::Penalty)
+            return !value.empty();
+        const ScorePair pair = splitScorePair(value);
+        return !pair.first.empty() || !pair.second.empty();
+    });
 }
 
 bool level(const PoolEntry& a, const PoolEntry& b)
@@ -36,7 +56,9 @@ PoolEntry scorePredictionFile(const std::string& path, const Tournament& tournam
         entry.load = load;
         return entry;
     }
-    return scored(path, quiet.main);
+    PoolEntry entry = scored(path, quiet.main);
+    entry.noValidScores = !hasScores(quiet.main) && givesScores(path, quiet.main.keys());
+    return entry;
 }
 
 PoolEntry scoreBoard(const std::string& name, const MainBoard& main)
@@ -47,14 +69,14 @@ PoolEntry scoreBoard(const std::string& name, const MainBoard& main)
 std::vector<PoolEntry> rankPool(std::vector<PoolEntry> entries)
 {
     std::stable_sort(entries.begin(), entries.end(), [](const PoolEntry& a, const PoolEntry& b) {
-        if (a.readable() != b.readable())
-            return a.readable();
+        if (a.ranked() != b.ranked())
+            return a.ranked();
         if (a.score.total != b.score.total)
             return a.score.total > b.score.total;
         return a.score.exact > b.score.exact;
     });
     for (size_t i = 0; i < entries.size(); ++i) {
-        if (!entries[i].readable())
+        if (!entries[i].ranked())
             entries[i].rank = 0;
         else if (i > 0 && level(entries[i], entries[i - 1]))
             entries[i].rank = entries[i - 1].rank;

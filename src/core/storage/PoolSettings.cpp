@@ -1,8 +1,8 @@
 #include "storage/PoolSettings.h"
 
-#include "storage/AtomicFile.h"
 #include "storage/SettingValues.h"
 #include "storage/SettingsFile.h"
+#include "storage/SettingsSave.h"
 
 namespace tiplark {
 namespace {
@@ -37,14 +37,14 @@ PoolChoice readPoolChoice(const std::string& settingsPath)
 bool writePoolChoice(const std::string& settingsPath, const PoolChoice& choice)
 {
     SettingsFile file;
-    // An existing file that cannot be read is not replaced: its predictions would be lost.
-    if (file.load(settingsPath) == SettingsFileState::Unreadable)
-        return false;
+    file.load(settingsPath);
     SectionValues pool{Section, {}};
     for (size_t i = 0; i < choice.files.size(); ++i)
         pool.values.emplace_back(fileKey(i), choice.files[i]);
     pool.values.emplace_back(IncludeBoardKey, writeYesNo(choice.includeBoard));
-    return replaceFileAtomically(settingsPath, file.rewritten({pool}));
+    const std::vector<SectionValues> sections = {pool};
+    // The choice replaces the section's values; only lines the rewrite drops call for a backup.
+    return writeSettings(settingsPath, file, sections, file.dropsLines(sections)).written;
 }
 
 }  // namespace tiplark

@@ -1,0 +1,144 @@
+#pragma once
+
+#include "RecordingServices.h"
+#include "report/ScheduleLines.h"
+#include "report/TextLookup.h"
+#include "services/AssetLocator.h"
+#include "storage/PoolSettings.h"
+#include "tournament/TournamentData.h"
+#include "venues/Celebration.h"
+#include "venues/VenueTable.h"
+#include "venues/WebLinkLauncher.h"
+#include "windows/AboutForm.h"
+#include "windows/CompareForm.h"
+#include "windows/DonationForm.h"
+#include "windows/MainForm.h"
+#include "windows/OptionsForm.h"
+#include "windows/PictureForm.h"
+#include "windows/PoolForm.h"
+#include "windows/PredictionDialogs.h"
+#include "windows/ScheduleForm.h"
+#include "windows/StadiumForm.h"
+#include "windows/StandingsRulesForm.h"
+#include "windows/ThanksForm.h"
+#include "windows/WinnerForm.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tiplark::testing {
+
+class NoBrowser : public BrowserLauncher {
+public:
+    bool open(const std::string&) override { return true; }
+};
+
+class NoDialogs : public PredictionDialogs {
+public:
+    QString chooseExportFile(const QString&, const QString&) override { return {}; }
+    QString chooseImportFile(const QString&, const QString&) override { return {}; }
+    QStringList choosePoolFiles(const QString&, const QString&, const QStringList&) override { return {}; }
+};
+
+// A window of the program and how to build it.
+struct WindowMaker {
+    QString name;
+    std::function<std::unique_ptr<QWidget>()> make;
+};
+
+// Every window of the program on one board, in the board's current language,
+// for the checks that must hold in each of them: the main window, each
+// dialog, each venue, the celebration of the longest champions' names
+// cheered and booed, the comparison, and a pool of ranked files, a file never
+// saved and a missing one.
+class EveryWindow {
+public:
+    explicit EveryWindow(BoardHarness& h)
+        : m_h(h)
+        , m_links(m_browser, h.messages, h.cursor)
+    {
+        const std::string data = TIPLARK_TEST_DATA;
+        writePoolChoice(settingsPath(), PoolChoice{{data + "/scoring/real-2006.ini", data + "/report/damaged.ini",
+                                                    data + "/report/first-run.ini", data + "/report/gone.ini"},
+                                                   true});
+    }
+
+    std::vector<WindowMaker> makers()
+    {
+        MainBoard& main = m_h.main;
+        const Language& language = main.language();
+        std::vector<WindowMaker> windows = {
+            {"main", [&] { return std::make_unique<TMainForm>(main, m_browser, m_folder.path().toStdString() + "/"); }},
+            {"options", [&] { return std::make_unique<TOptionsForm>(main, [] { return true; }); }},
+            {"schedule",
+             [&] {
+                 const Preferences& preferences = main.preferences();
+                 return std::make_unique<TScheduleForm>(
+                     language, BuildScheduleLines(preferences.zoneShift, preferences.daylightShift,
+                                                  boardTexts(main.board()), m_h.dates));
+             }},
+            {"ranking criteria", [&] { return std::make_unique<TStandingsRulesForm>(nullptr, language); }},
+            {"about", [&] { return std::make_unique<TAboutForm>(nullptr, language, m_links, m_assets); }},
+            {"donation", [&] { return std::make_unique<TDonationForm>(nullptr, language, m_links, m_assets); }},
+            {"thanks", [&] { return std::make_unique<TThanksForm>(nullptr, language); }},
+            {"Valencia", [&] { return std::make_unique<TValenciaForm>(nullptr, m_assets); }},
+            {"dedication", [&] { return std::make_unique<TDedicationForm>(nullptr, m_assets); }},
+            {"compare",
+             [&] {
+                 auto compare = std::make_unique<TCompareForm>(language);
+                 compare->followBoard(main);
+                 return compare;
+             }},
+            {"pool", [&] { return std::make_unique<TPoolForm>(main, m_dialogs, settingsPath()); }},
+        };
+        for (const VenueInfo& venue : venues()) {
+            windows.push_back({QStringLiteral("venue %1").arg(venue.number), [&, number = venue.number] {
+                                   return std::make_unique<TStadiumForm>(nullptr, language, number, m_links, m_assets);
+                               }});
+        }
+        for (const std::string& team : longestTeamNames(language, 3)) {
+            for (const bool favourite : {true, false}) {
+                const QString mood = favourite ? QStringLiteral("cheering ") : QStringLiteral("booing ");
+                windows.push_back({mood + QString::fromStdString(team), [&, team, favourite] {
+                                       const Celebration celebration = ChampionClick(
+                                           team, favourite ? team : "", language.text("champion.congratulations"));
+                                       return std::make_unique<TWinnerForm>(nullptr, celebration, m_assets, false);
+                                   }});
+            }
+        }
+        return windows;
+    }
+
+    WebLinkLauncher& links() { return m_links; }
+    const AssetLocator& assets() const { return m_assets; }
+
+private:
+    std::string settingsPath() const { return m_folder.filePath(QStringLiteral("Tiplark.ini")).toStdString(); }
+
+    static std::vector<std::string> longestTeamNames(const Language& language, size_t count)
+    {
+        std::vector<std::string> names;
+        for (int team = 1; team <= TeamCount; ++team)
+            names.push_back(language.teamName(team));
+        std::stable_sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+            return QString::fromStdString(a).size() > QString::fromStdString(b).size();
+        });
+        names.resize(count);
+        return names;
+    }
+
+    BoardHarness& m_h;
+    NoBrowser m_browser;
+    NoDialogs m_dialogs;
+    WebLinkLauncher m_links;
+    AssetLocator m_assets;
+    QTemporaryDir m_folder;
+};
+
+}  // namespace tiplark::testing
