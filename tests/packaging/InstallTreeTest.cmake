@@ -1,7 +1,7 @@
-# cmake -DBUILD=... -DWORK=... -DASSETS=... -DTOURNAMENTS=... -DAPPSTREAMCLI=... -P InstallTreeTest.cmake
+# cmake -DBUILD=... -DWORK=... -DASSETS=... -DTOURNAMENTS=... -DFLAGS=... -DAPPSTREAMCLI=... -P InstallTreeTest.cmake
 # Installs the build into a scratch prefix and checks what a package gets:
-# software-centre entry and desktop entry valid together, every picture and
-# sound and every tournament file in the data folder the program searches,
+# software-centre entry and desktop entry valid together, every picture,
+# sound, tournament file and flag in the data folder the program searches,
 # documents Debian requires.
 function(fail what)
   message(SEND_ERROR "${what}")
@@ -34,6 +34,16 @@ endif()
 foreach(tournament IN LISTS tournaments)
   if(NOT EXISTS "${WORK}/usr/share/tiplark/tournaments/${tournament}")
     fail("${tournament} is not installed in share/tiplark/tournaments")
+  endif()
+endforeach()
+
+file(GLOB flags RELATIVE "${FLAGS}" "${FLAGS}/*.svg")
+if(NOT flags)
+  fail("no flags in ${FLAGS}")
+endif()
+foreach(flag IN LISTS flags)
+  if(NOT EXISTS "${WORK}/usr/share/tiplark/flags/${flag}")
+    fail("${flag} is not installed in share/tiplark/flags")
   endif()
 endforeach()
 

@@ -2,9 +2,12 @@
 
 #include "engine/TournamentFile.h"
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace tiplark::testing {
 
@@ -31,6 +34,17 @@ inline Tournament exampleCup()
 inline Tournament shippedTournament(const std::string& id)
 {
     return loadTournamentFile(TIPLARK_TOURNAMENTS "/" + id + ".json");
+}
+
+// The ids of every shipped edition, "worldcup-2006" first.
+inline std::vector<std::string> shippedTournamentIds()
+{
+    std::vector<std::string> ids;
+    for (const auto& entry : std::filesystem::directory_iterator(TIPLARK_TOURNAMENTS))
+        if (entry.path().extension() == ".json")
+            ids.push_back(entry.path().stem().string());
+    std::sort(ids.begin(), ids.end());
+    return ids;
 }
 
 // The text with its first `from` replaced by `to`; throws if there is none,

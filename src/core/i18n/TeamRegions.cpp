@@ -1,0 +1,86 @@
+#include "i18n/TeamRegions.h"
+
+namespace tiplark {
+namespace {
+
+constexpr TeamRegion Regions[] = {
+    {"ALG", "DZ"},
+    {"ANG", "AO"},
+    {"ARG", "AR"},
+    {"AUS", "AU"},
+    {"AUT", "AT"},
+    {"BEL", "BE"},
+    {"BIH", "BA"},
+    {"BRA", "BR"},
+    {"CAN", "CA"},
+    {"CHI", "CL"},
+    {"CIV", "CI"},
+    {"CMR", "CM"},
+    {"COD", "CD"},
+    {"COL", "CO"},
+    {"CPV", "CV"},
+    {"CRC", "CR"},
+    {"CRO", "HR"},
+    {"CUW", "CW"},
+    {"CZE", "CZ"},
+    {"DEN", "DK"},
+    {"ECU", "EC"},
+    {"EGY", "EG"},
+    {"ENG", "GB-ENG"},
+    {"ESP", "ES"},
+    {"FRA", "FR"},
+    {"GER", "DE"},
+    {"GHA", "GH"},
+    {"GRE", "GR"},
+    {"HAI", "HT"},
+    {"HON", "HN"},
+    {"IRN", "IR"},
+    {"IRQ", "IQ"},
+    {"ISL", "IS"},
+    {"ITA", "IT"},
+    {"JOR", "JO"},
+    {"JPN", "JP"},
+    {"KOR", "KR"},
+    {"KSA", "SA"},
+    {"MAR", "MA"},
+    {"MEX", "MX"},
+    {"NED", "NL"},
+    {"NGA", "NG"},
+    {"NOR", "NO"},
+    {"NZL", "NZ"},
+    {"PAN", "PA"},
+    {"PAR", "PY"},
+    {"PER", "PE"},
+    {"POL", "PL"},
+    {"POR", "PT"},
+    {"PRK", "KP"},
+    {"QAT", "QA"},
+    {"RSA", "ZA"},
+    {"RUS", "RU"},
+    {"SCG", "CS"},
+    {"SCO", "GB-SCT"},
+    {"SEN", "SN"},
+    {"SRB", "RS"},
+    {"SUI", "CH"},
+    {"SVK", "SK"},
+    {"SVN", "SI"},
+    {"SWE", "SE"},
+    {"TOG", "TG"},
+    {"TRI", "TT"},
+    {"TUN", "TN"},
+    {"TUR", "TR"},
+    {"UKR", "UA"},
+    {"URU", "UY"},
+    {"USA", "US"},
+    {"UZB", "UZ"},
+    {"WAL", "GB-WLS"},
+};
+
+}  // namespace
+
+std::span<const TeamRegion> teamRegions()
+{
+    return Regions;
+}
+
+}  // namespace tiplark
