@@ -20,6 +20,9 @@ int effectiveLanguage(int languageIndex);
 // window texts, the board words and the host cities.
 const std::string& languageText(int languageIndex, std::string_view key);
 
+// A language text with "%1", "%2" replaced.
+std::string fillIn(const std::string& text, const std::string& first, const std::string& second = {});
+
 // Every key of the text table, in table order.
 const std::vector<std::string>& languageTextKeys();
 

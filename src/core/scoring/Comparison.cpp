@@ -47,20 +47,6 @@ std::string matchText(int languageIndex, const MatchRecord& match)
     return teamText(languageIndex, match.team[0]) + " " + scoreText(match) + " " + teamText(languageIndex, match.team[1]);
 }
 
-std::string fillIn(const std::string& text, const std::string& first, const std::string& second)
-{
-    std::string result;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == '1' || text[i + 1] == '2')) {
-            result += text[i + 1] == '1' ? first : second;
-            ++i;
-        } else {
-            result += text[i];
-        }
-    }
-    return result;
-}
-
 std::string stageName(int languageIndex, Stage stage)
 {
     return languageText(languageIndex, StageKeys[static_cast<size_t>(stage)]);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "i18n/LanguageTables.h"
 #include "scoring/Scoring.h"
 
 #include <string>
@@ -17,8 +18,6 @@ struct ComparisonRow {
 
 std::string matchTitle(int languageIndex, int index);
 std::string matchText(int languageIndex, const MatchRecord& match);
-// A language text with "%1", "%2" replaced.
-std::string fillIn(const std::string& text, const std::string& first, const std::string& second = {});
 // The names of the stages in a language, in Stage order.
 std::string stageName(int languageIndex, Stage stage);
 
