@@ -11,6 +11,8 @@ constexpr double OneDay = 1.0;  // time shifts are fractions of a day
 // Section of each knockout round, in the order of Round.
 constexpr std::array<const char*, RoundCount> RoundSections = {"FINAL 8", "FINAL 4", "FINAL 2", "THIRD", "FINAL"};
 
+}  // namespace
+
 std::vector<PredictionKey> preferenceKeys()
 {
     return {
@@ -23,8 +25,6 @@ std::vector<PredictionKey> preferenceKeys()
         {PreferencesSection, "FirstTime", ValueKind::YesNo, &Preferences::firstRun, 0, 0, "0"},
     };
 }
-
-}  // namespace
 
 std::vector<PredictionKey> predictionKeys(const BoardControls& controls)
 {

@@ -34,6 +34,9 @@ struct PredictionKey {
 
 inline constexpr const char* PreferencesSection = "PREFERENCES";
 
+// The keys of PreferencesSection, in write order.
+std::vector<PredictionKey> preferenceKeys();
+
 // Every key of the file, in the order in which SaveAll writes them: the
 // preferences, "GROUP A" to "GROUP H", then "FINAL 8" to "FINAL" with each
 // match's score pair followed by its two penalty keys.
