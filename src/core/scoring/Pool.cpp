@@ -1,8 +1,7 @@
 #include "scoring/Pool.h"
 
+#include "scoring/PoolRanking.h"
 #include "scoring/QuietBoard.h"
-
-#include <algorithm>
 
 namespace tiplark {
 namespace {
@@ -17,11 +16,6 @@ PoolEntry scored(std::string name, const MainBoard& main)
     const auto& champion = entry.outcome.reached[static_cast<size_t>(Stage::Champion)];
     entry.champion = champion.empty() ? 0 : champion.front();
     return entry;
-}
-
-bool level(const PoolEntry& a, const PoolEntry& b)
-{
-    return a.score.total == b.score.total && a.score.exact == b.score.exact;
 }
 
 }  // namespace
@@ -46,22 +40,7 @@ PoolEntry scoreBoard(const std::string& name, const MainBoard& main)
 
 std::vector<PoolEntry> rankPool(std::vector<PoolEntry> entries)
 {
-    std::stable_sort(entries.begin(), entries.end(), [](const PoolEntry& a, const PoolEntry& b) {
-        if (a.readable() != b.readable())
-            return a.readable();
-        if (a.score.total != b.score.total)
-            return a.score.total > b.score.total;
-        return a.score.exact > b.score.exact;
-    });
-    for (size_t i = 0; i < entries.size(); ++i) {
-        if (!entries[i].readable())
-            entries[i].rank = 0;
-        else if (i > 0 && level(entries[i], entries[i - 1]))
-            entries[i].rank = entries[i - 1].rank;
-        else
-            entries[i].rank = static_cast<int>(i) + 1;
-    }
-    return entries;
+    return rankEntries(std::move(entries));
 }
 
 }  // namespace tiplark

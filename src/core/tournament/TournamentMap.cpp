@@ -2,6 +2,7 @@
 
 #include "platform/ScoreText.h"
 
+#include <algorithm>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -26,6 +27,18 @@ int goals(const std::string& text)
 }
 
 }  // namespace
+
+int boardTeamNumber(const Tournament& tournament, int team)
+{
+    if (team < 0 || static_cast<size_t>(team) >= tournament.teams.size())
+        return 0;
+    const int group = tournament.teams[static_cast<size_t>(team)].group;
+    if (group < 0 || group >= GroupCount)
+        return 0;
+    const std::vector<int>& draw = tournament.groups[static_cast<size_t>(group)].teams;
+    const auto place = static_cast<size_t>(std::find(draw.begin(), draw.end(), team) - draw.begin());
+    return place < TeamsPerGroup ? groups()[static_cast<size_t>(group)].fixtureTeams[place] : 0;
+}
 
 TournamentMap::TournamentMap(const Tournament& tournament, const BoardControls& controls)
     : m_tournament(tournament)

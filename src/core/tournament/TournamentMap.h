@@ -10,6 +10,13 @@
 
 namespace tiplark {
 
+// The tournament file the board plays: its predictions file is Tiplark.ini.
+inline constexpr const char* BoardTournamentId = "worldcup-2006";
+
+// Board team number 1..32 of a team index of the board's tournament, by its
+// group and its place in the draw; 0 for a team the board does not have.
+int boardTeamNumber(const Tournament& tournament, int team);
+
 // Where each part of the 2006 board stands in the 2006 tournament file, found
 // from the board's structure alone: groups by letter, teams by their place in
 // the draw, group matches by their order, knockout matches by the slots that

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "document/PredictionsFile.h"
+#include "engine/TournamentCatalog.h"
+#include "scoring/TournamentScoring.h"
+
+#include <string>
+#include <vector>
+
+namespace tiplark {
+
+// One predictions file of a pool, of any tournament, scored against that
+// tournament's real results.
+struct ScoredFile {
+    std::string name;  // the path as given
+    PredictionsLoad load = PredictionsLoad::Loaded;
+    std::string error;  // why the file was refused (an unknown tournament)
+    const Tournament* tournament = nullptr;
+    bool boardFile = false;  // the board's own Tiplark.ini
+    TournamentScore score;
+    int champion = NoTeam;  // the predicted champion, once known
+    int rank = 0;           // set by rankEntries; 0 for a file not read
+
+    bool readable() const { return error.empty() && load == PredictionsLoad::Loaded; }
+};
+
+// Reads and scores each file in turn. A file of another tournament than the
+// board's is scored by the engine, the real results of each tournament
+// played once for all its files. The board's own files are scored as the
+// program scores them, by the board's rules on a board of their own, so
+// that their points stay as they always were: the engine agrees with them
+// on every file the program saves, but the board's load also takes a
+// knockout score typed beside a team not yet known and sends the scored
+// side through, where the engine leaves the match undecided. A file that
+// cannot be read comes back as such, with nothing scored.
+std::vector<ScoredFile> scoreFiles(const TournamentCatalog& catalog, const std::vector<std::string>& paths);
+
+}  // namespace tiplark
