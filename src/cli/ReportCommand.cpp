@@ -2,6 +2,7 @@
 
 #include "CommandSupport.h"
 #include "ScoreCommand.h"
+#include "TournamentCommands.h"
 #include "document/MainBoard.h"
 #include "document/PredictionsFile.h"
 #include "platform/Services.h"
@@ -21,21 +22,38 @@ constexpr const char* Usage =
     "Usage: tiplark-report [--schedule] FILE\n"
     "       tiplark-report --compare FILE\n"
     "       tiplark-report --score [--format tsv] FILE...\n"
-    "Prints the report of a Tiplark predictions file to standard output.\n"
+    "       tiplark-report --standings|--bracket [--format tsv] FILE\n"
+    "       tiplark-report --real ID\n"
+    "       tiplark-report --list-tournaments [--format tsv]\n"
+    "Prints the report of a Tiplark predictions file to standard output. A file\n"
+    "that names its tournament ([TOURNAMENT] Id=...) is a prediction of that\n"
+    "tournament; any other is a 2006 Tiplark.ini.\n"
     "\n"
     "  --schedule      print the game schedule instead, in the file's time zone\n"
-    "  --compare       compare the prediction with the real 2006 results: the\n"
-    "                  64 matches with their points (4 exact score, 3 right goal\n"
-    "                  difference, 2 right outcome), the points for advancing\n"
-    "                  teams and the total out of 314\n"
-    "  --score         rank several predictions files against the real results,\n"
-    "                  best first: by points, then by exact scores; files level\n"
-    "                  on both share a rank and keep their order. A file that\n"
-    "                  cannot be read is named on standard error, the others are\n"
-    "                  still ranked, and the exit status is 1\n"
-    "  --format tsv    with --score: a header line \"rank points match_points\n"
-    "                  advance_points exact file\" and one line per file, fields\n"
-    "                  separated by tabs, the file as given\n"
+    "                  (2006 files only)\n"
+    "  --compare       compare the prediction with the real results of its\n"
+    "                  tournament: every match with its points (4 exact score,\n"
+    "                  3 right goal difference, 2 right outcome), the points for\n"
+    "                  advancing teams and the total out of the maximum (314 for\n"
+    "                  2006)\n"
+    "  --score         rank several predictions files of one tournament against\n"
+    "                  its real results, best first: by points, then by exact\n"
+    "                  scores; files level on both share a rank and keep their\n"
+    "                  order. A file that cannot be read is named on standard\n"
+    "                  error, the others are still ranked, and the exit status\n"
+    "                  is 1; files of different tournaments: exit status 2\n"
+    "  --standings     print every group table (and the best third-placed teams)\n"
+    "  --bracket       print every knockout match with its teams and winner\n"
+    "  --real ID       print the real results of tournament ID as a predictions\n"
+    "                  file\n"
+    "  --list-tournaments\n"
+    "                  list the tournaments: id, name, teams, matches\n"
+    "  --format tsv    tab-separated lines under a header: with --score \"rank\n"
+    "                  points match_points advance_points exact file\" (the file\n"
+    "                  as given), with --standings \"group pos team played won\n"
+    "                  drawn lost goals_for goals_against points\", with --bracket\n"
+    "                  \"match team1 team2 winner\", with --list-tournaments \"id\n"
+    "                  name teams matches\"; teams by their FIFA codes\n"
     "  --help          show this help\n"
     "  --version       show the version\n";
 
@@ -60,7 +78,7 @@ public:
     void setBusy(bool) override {}
 };
 
-enum class Mode { Report, Schedule, Compare, Score };
+enum class Mode { Report, Schedule, Compare, Score, Standings, Bracket, Real, ListTournaments };
 
 struct Request {
     bool help = false;
@@ -95,6 +113,14 @@ bool parse(const std::vector<std::string>& arguments, Request& request)
             known = setMode(request, Mode::Compare);
         else if (argument == "--score")
             known = setMode(request, Mode::Score);
+        else if (argument == "--standings")
+            known = setMode(request, Mode::Standings);
+        else if (argument == "--bracket")
+            known = setMode(request, Mode::Bracket);
+        else if (argument == "--real")
+            known = setMode(request, Mode::Real);
+        else if (argument == "--list-tournaments")
+            known = setMode(request, Mode::ListTournaments);
         else if (argument == "--format" && i + 1 < arguments.size() && !request.format)
             request.format = arguments[++i];
         else if (argument.starts_with("--format=") && !request.format)
@@ -108,8 +134,12 @@ bool parse(const std::vector<std::string>& arguments, Request& request)
     }
     if (request.help || request.version)
         return true;
-    if (request.format && (request.mode != Mode::Score || (*request.format != "tsv" && *request.format != "text")))
+    const bool formatted = request.mode == Mode::Score || request.mode == Mode::Standings
+                           || request.mode == Mode::Bracket || request.mode == Mode::ListTournaments;
+    if (request.format && (!formatted || (*request.format != "tsv" && *request.format != "text")))
         return false;
+    if (request.mode == Mode::ListTournaments)
+        return request.files.empty();
     return request.mode == Mode::Score ? !request.files.empty() : request.files.size() == 1;
 }
 
@@ -132,12 +162,28 @@ int runReportCommand(const std::vector<std::string>& arguments, std::ostream& ou
         return static_cast<int>(ExitStatus::Ok);
     }
 
-    if (request.mode == Mode::Score)
-        return runScoreCommand(request.files, request.format == "tsv" ? ScoreFormat::Tsv : ScoreFormat::Table, out, err);
-    if (request.mode == Mode::Compare)
+    const bool tsv = request.format == "tsv";
+    switch (request.mode) {
+    case Mode::Score:
+        return runScoreCommand(request.files, tsv ? ScoreFormat::Tsv : ScoreFormat::Table, out, err);
+    case Mode::Compare:
         return runCompareCommand(request.files.front(), out, err);
+    case Mode::Standings:
+    case Mode::Bracket:
+        return runViewCommand(request.mode == Mode::Standings ? TournamentView::Standings : TournamentView::Bracket,
+                              request.files.front(), tsv, out, err);
+    case Mode::Real:
+        return runRealCommand(request.files.front(), out, err);
+    case Mode::ListTournaments:
+        return runListTournaments(tsv, out, err);
+    case Mode::Report:
+    case Mode::Schedule:
+        break;
+    }
 
     const std::string& file = request.files.front();
+    if (const std::optional<int> status = runTournamentReport(file, request.mode == Mode::Schedule, out, err))
+        return *status;
     try {
         ConsoleMessages messages(err);
         NoCursor cursor;
