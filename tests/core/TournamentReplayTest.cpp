@@ -75,7 +75,8 @@ TEST(TournamentReplayTest, RealOrderDecidesWhatScoresCannot)
     Prediction real = Prediction::real(tournament);
     const auto groupH = static_cast<size_t>(tournament.teams[static_cast<size_t>(tournament.teamIndex("JPN"))].group);
     const auto second = [&](const Prediction& prediction) {
-        const RankedTable& table = evaluate(tournament, prediction).groups[groupH];
+        const Outcome outcome = evaluate(tournament, prediction);
+        const RankedTable& table = outcome.groups[groupH];
         return std::pair(tournament.teams[static_cast<size_t>(table.rows[1].team)].code, table.below[1].source);
     };
     EXPECT_EQ(second(real), std::pair(std::string("JPN"), OrderSource::ChosenOrder));
