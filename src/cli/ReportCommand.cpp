@@ -3,6 +3,7 @@
 #include "CommandSupport.h"
 #include "PrintableName.h"
 #include "ScoreCommand.h"
+#include "TournamentCommands.h"
 #include "document/MainBoard.h"
 #include "document/PredictionsFile.h"
 #include "engine/TournamentFolders.h"
@@ -23,26 +24,43 @@ constexpr const char* Usage =
     "Usage: tiplark-report [--schedule] [--] FILE\n"
     "       tiplark-report --compare [--] FILE\n"
     "       tiplark-report --score [--format tsv|text] [--] FILE...\n"
+    "       tiplark-report --standings|--bracket [--format tsv|text] [--] FILE\n"
+    "       tiplark-report --real ID\n"
+    "       tiplark-report --list-tournaments [--format tsv|text]\n"
     "       tiplark-report --help | --version\n"
-    "Prints the report of a Tiplark predictions file to standard output.\n"
+    "Prints the report of a Tiplark predictions file to standard output. A file\n"
+    "that names its tournament ([TOURNAMENT] Id=...) is a prediction of that\n"
+    "tournament; any other is a 2006 Tiplark.ini.\n"
     "\n"
     "  --schedule      print the game schedule instead, in the file's time zone\n"
-    "  --compare       compare the prediction with the real 2006 results: the\n"
-    "                  64 matches with their points (4 exact score, 3 right goal\n"
-    "                  difference, 2 right outcome), the points for advancing\n"
-    "                  teams and the total out of 314\n"
-    "  --score         rank several predictions files against the real results,\n"
-    "                  best first: by points, then by exact scores; files level\n"
-    "                  on both share a rank and keep their order. A file that\n"
-    "                  cannot be read is named on standard error, the others are\n"
-    "                  still ranked, and the exit status is 1. A file given twice\n"
-    "                  (by the same or another name) is ranked once, with a note\n"
-    "                  on standard error\n"
+    "                  (2006 files only)\n"
+    "  --compare       compare the prediction with the real results of its\n"
+    "                  tournament: every match with its points (4 exact score,\n"
+    "                  3 right goal difference, 2 right outcome), the points for\n"
+    "                  advancing teams and the total out of the maximum (314 for\n"
+    "                  32 teams, 536 for 48)\n"
+    "  --score         rank several predictions files of one tournament against\n"
+    "                  its real results, best first: by points, then by exact\n"
+    "                  scores; files level on both share a rank and keep their\n"
+    "                  order. A file that cannot be read is named on standard\n"
+    "                  error, the others are still ranked, and the exit status\n"
+    "                  is 1. A file given twice (by the same or another name) is\n"
+    "                  ranked once, with a note on standard error. Files of\n"
+    "                  different tournaments: exit status 2\n"
+    "  --standings     print every group table (and the best third-placed teams)\n"
+    "  --bracket       print every knockout match with its teams and winner\n"
+    "  --real ID       print the real results of tournament ID as a predictions\n"
+    "                  file\n"
+    "  --list-tournaments\n"
+    "                  list the tournaments: id, name, teams, matches\n"
     "  --format tsv|text\n"
-    "                  with --score: tsv prints a header line \"rank points\n"
-    "                  match_points advance_points exact file\" and one line per\n"
-    "                  file, fields separated by tabs; text (the default) prints\n"
-    "                  an aligned table\n"
+    "                  text (the default) prints aligned lines; tsv prints\n"
+    "                  tab-separated lines under a header: with --score \"rank\n"
+    "                  points match_points advance_points exact file\", with\n"
+    "                  --standings \"group pos team played won drawn lost\n"
+    "                  goals_for goals_against points\", with --bracket \"match\n"
+    "                  team1 team2 winner\", with --list-tournaments \"id name\n"
+    "                  teams matches\"; teams by their FIFA codes\n"
     "  --              end of the options: every argument after it is a FILE,\n"
     "                  even one starting with \"-\"\n"
     "  --help, -h      show this help\n"
@@ -56,7 +74,8 @@ constexpr const char* Usage =
     "  0  Everything asked for was written.\n"
     "  1  A file could not be loaded (with --score: at least one, and the others\n"
     "     are still ranked), or the output could not be written.\n"
-    "  2  The arguments were wrong: standard error names the one at fault.\n";
+    "  2  The arguments were wrong: standard error names the one at fault, or\n"
+    "     --score was given files of different tournaments.\n";
 
 // Loading asks nothing; a message it would show goes to standard error.
 class ConsoleMessages : public MessageService {
@@ -79,7 +98,7 @@ public:
     void setBusy(bool) override {}
 };
 
-enum class Mode { Report, Schedule, Compare, Score };
+enum class Mode { Report, Schedule, Compare, Score, Standings, Bracket, Real, ListTournaments };
 
 struct Request {
     bool help = false;
@@ -98,6 +117,14 @@ std::optional<Mode> modeOf(std::string_view option)
         return Mode::Compare;
     if (option == "--score")
         return Mode::Score;
+    if (option == "--standings")
+        return Mode::Standings;
+    if (option == "--bracket")
+        return Mode::Bracket;
+    if (option == "--real")
+        return Mode::Real;
+    if (option == "--list-tournaments")
+        return Mode::ListTournaments;
     return std::nullopt;
 }
 
@@ -142,12 +169,22 @@ std::optional<std::string> parse(const std::vector<std::string>& arguments, Requ
     }
     if (request.help || request.version)
         return std::nullopt;
-    if (request.format && request.mode != Mode::Score)
-        return "'--format' works only with '--score'";
+    const bool formatted = request.mode == Mode::Score || request.mode == Mode::Standings
+                           || request.mode == Mode::Bracket || request.mode == Mode::ListTournaments;
+    if (request.format && !formatted)
+        return "'--format' works only with '--score', '--standings', '--bracket' and '--list-tournaments'";
     if (request.format && *request.format != "tsv" && *request.format != "text")
         return "unknown format " + quoted(*request.format) + ": tsv or text";
-    if (request.files.empty())
+    if (request.mode == Mode::ListTournaments) {
+        if (!request.files.empty())
+            return "'--list-tournaments' takes no FILE: " + quoted(request.files[0]);
+        return std::nullopt;
+    }
+    if (request.files.empty()) {
+        if (request.mode == Mode::Real)
+            return "'--real' needs a tournament ID";
         return request.mode == Mode::Score ? "'--score' needs at least one FILE" : "no FILE given";
+    }
     if (request.mode != Mode::Score && request.files.size() > 1)
         return "one FILE only: " + quoted(request.files[1]) + " follows " + quoted(request.files[0]);
     return std::nullopt;
@@ -173,6 +210,28 @@ int runReportCommand(const std::vector<std::string>& arguments, std::ostream& ou
         return finishOutput(out, err, ExitStatus::Ok);
     }
 
+    const bool tsv = request.format == "tsv";
+    switch (request.mode) {
+    case Mode::Score:
+        return runScoreCommand(request.files, tsv ? ScoreFormat::Tsv : ScoreFormat::Table, tournaments, out, err);
+    case Mode::Compare:
+        return runCompareCommand(request.files.front(), tournaments, out, err);
+    case Mode::Standings:
+    case Mode::Bracket:
+        return runViewCommand(tournaments, request.mode == Mode::Standings ? TournamentView::Standings : TournamentView::Bracket,
+                              request.files.front(), tsv, out, err);
+    case Mode::Real:
+        return runRealCommand(tournaments, request.files.front(), out, err);
+    case Mode::ListTournaments:
+        return runListTournaments(tournaments, tsv, out, err);
+    case Mode::Report:
+    case Mode::Schedule:
+        break;
+    }
+
+    const std::string& file = request.files.front();
+    if (const std::optional<int> status = runTournamentReport(tournaments, file, request.mode == Mode::Schedule, out, err))
+        return *status;
     const Tournament* tournament = tournaments.find(DefaultTournamentId);
     if (!tournament) {
         err << Program << ": the tournament files are missing: " << DefaultTournamentId << ".json\n";
@@ -180,13 +239,6 @@ int runReportCommand(const std::vector<std::string>& arguments, std::ostream& ou
             err << Program << ": " << problem << '\n';
         return static_cast<int>(ExitStatus::Failure);
     }
-    if (request.mode == Mode::Score)
-        return runScoreCommand(request.files, request.format == "tsv" ? ScoreFormat::Tsv : ScoreFormat::Table, *tournament,
-                               out, err);
-    if (request.mode == Mode::Compare)
-        return runCompareCommand(request.files.front(), *tournament, out, err);
-
-    const std::string& file = request.files.front();
     try {
         ConsoleMessages messages(err);
         NoCursor cursor;

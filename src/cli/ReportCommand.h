@@ -9,7 +9,8 @@
 
 namespace tiplark {
 
-// tiplark-report [--schedule | --compare | --score [--format F]] [--] FILE... | --help | --version
+// tiplark-report [--schedule] [--] FILE | --help | --version, and the commands
+// of ScoreCommand.h and TournamentCommands.h.
 // Loads a predictions file with the program's own loader and writes the
 // report (or the game schedule) to `out` in UTF-8 with "\n" line ends. Every
 // failure is one line on `err` and a non-zero result; nothing reaches `out`

@@ -2,10 +2,16 @@
 
 #include "CommandSupport.h"
 #include "PrintableName.h"
+#include "document/TournamentPredictionsFile.h"
 #include "i18n/LanguageTables.h"
+#include "i18n/TournamentNames.h"
 #include "report/FixedWidth.h"
 #include "scoring/Comparison.h"
 #include "scoring/Pool.h"
+#include "scoring/PoolRanking.h"
+#include "scoring/PredictionFiles.h"
+#include "scoring/TournamentComparison.h"
+#include "scoring/TournamentPool.h"
 #include "tournament/TournamentData.h"
 
 #include <sys/stat.h>
@@ -39,32 +45,40 @@ FileIdentity fileIdentity(const std::string& file)
 
 using Fields = std::array<std::string, 7>;
 
-Fields fields(const PoolEntry& entry)
+std::string championName(const ScoredFile& entry)
 {
-    const PredictionScore& score = entry.score;
-    return {std::to_string(entry.rank), std::to_string(score.total), std::to_string(score.matchTotal),
-            std::to_string(score.advanceTotal), std::to_string(score.exact),
-            entry.champion ? englishTeamName(entry.champion) : "-", printableName(entry.name)};
+    return entry.champion == NoTeam ? "-" : tournamentTeamName(LanguageEnglish, *entry.tournament, entry.champion);
 }
 
-void writeTsv(const std::vector<PoolEntry>& ranked, std::ostream& out)
+Fields fields(const ScoredFile& entry)
+{
+    const TournamentScore& score = entry.score;
+    return {std::to_string(entry.rank), std::to_string(score.total), std::to_string(score.matchTotal),
+            std::to_string(score.advanceTotal), std::to_string(score.exact), championName(entry), printableName(entry.name)};
+}
+
+void writeTsv(const std::vector<ScoredFile>& ranked, std::ostream& out)
 {
     out << "rank\tpoints\tmatch_points\tadvance_points\texact\tfile\n";
-    for (const PoolEntry& entry : ranked) {
+    for (const ScoredFile& entry : ranked) {
+        if (!entry.readable())
+            continue;
         const Fields row = fields(entry);
         out << row[0] << '\t' << row[1] << '\t' << row[2] << '\t' << row[3] << '\t' << row[4] << '\t' << row[6] << '\n';
     }
 }
 
 // Numbers right-aligned under their headings, names left-aligned.
-void writeTable(const std::vector<PoolEntry>& ranked, std::ostream& out)
+void writeTable(const std::vector<ScoredFile>& ranked, std::ostream& out)
 {
     const Fields heading = {"Rank", "Points", "Matches", "Advancing", "Exact", "Champion", "File"};
     std::array<size_t, 7> width{};
     for (size_t c = 0; c < width.size(); ++c)
         width[c] = heading[c].size();
     std::vector<Fields> rows;
-    for (const PoolEntry& entry : ranked) {
+    for (const ScoredFile& entry : ranked) {
+        if (!entry.readable())
+            continue;
         rows.push_back(fields(entry));
         for (size_t c = 0; c < width.size(); ++c)
             width[c] = std::max(width[c], characterCount(rows.back()[c]));
@@ -81,12 +95,28 @@ void writeTable(const std::vector<PoolEntry>& ranked, std::ostream& out)
         write(row);
 }
 
-// The comparison as text: the 64 matches in aligned columns, the advancing
+// The points of a comparison below its rows, and their maximums.
+struct ComparisonTotals {
+    int matchTotal = 0;
+    int matchMaximum = 0;
+    int exact = 0;
+    int advanceTotal = 0;
+    int advanceMaximum = 0;
+    struct Stage {
+        std::string name;
+        int points;
+        int maximum;
+    };
+    std::vector<Stage> stages;
+    int total = 0;
+    int maximum = 0;
+};
+
+// The comparison as text: the matches in aligned columns, the advancing
 // points per stage, the totals out of the maximum.
-std::vector<std::string> comparisonLines(int languageIndex, const TournamentOutcome& predicted,
-                                         const TournamentOutcome& real, const PredictionScore& score)
+std::vector<std::string> comparisonLines(int languageIndex, const std::vector<ComparisonRow>& rows,
+                                         const ComparisonTotals& totals)
 {
-    const std::vector<ComparisonRow> rows = comparisonRows(languageIndex, predicted, real, score);
     const auto text = [languageIndex](const char* key) -> const std::string& { return languageText(languageIndex, key); };
     std::array<size_t, 3> width = {characterCount(text("compare.match")), characterCount(text("compare.prediction")),
                                    characterCount(text("compare.real"))};
@@ -105,35 +135,85 @@ std::vector<std::string> comparisonLines(int languageIndex, const TournamentOutc
     for (const ComparisonRow& row : rows)
         lines.push_back(line(row.match, row.prediction, row.real, right(std::to_string(row.points), 1)));
     lines.emplace_back();
-    lines.push_back(fillIn(text("compare.matchTotal"), std::to_string(score.matchTotal),
-                           std::to_string(MatchCount * ExactPoints))
-                    + "  " + fillIn(text("compare.exactCount"), std::to_string(score.exact)));
-    lines.push_back(fillIn(text("compare.advanceTotal"), std::to_string(score.advanceTotal),
-                           std::to_string(MaximumPoints - MatchCount * ExactPoints)));
+    lines.push_back(fillIn(text("compare.matchTotal"), std::to_string(totals.matchTotal),
+                           std::to_string(totals.matchMaximum))
+                    + "  " + fillIn(text("compare.exactCount"), std::to_string(totals.exact)));
+    lines.push_back(fillIn(text("compare.advanceTotal"), std::to_string(totals.advanceTotal),
+                           std::to_string(totals.advanceMaximum)));
     size_t stageWidth = 0;
-    for (int s = 0; s < StageCount; ++s)
-        stageWidth = std::max(stageWidth, characterCount(stageName(languageIndex, static_cast<Stage>(s))));
+    for (const ComparisonTotals::Stage& stage : totals.stages)
+        stageWidth = std::max(stageWidth, characterCount(stage.name));
+    for (const ComparisonTotals::Stage& stage : totals.stages) {
+        lines.push_back("  " + left(stage.name, stageWidth) + "  " + right(std::to_string(stage.points), 2) + " / "
+                        + std::to_string(stage.maximum));
+    }
+    lines.push_back(fillIn(text("compare.total"), std::to_string(totals.total), std::to_string(totals.maximum)));
+    return lines;
+}
+
+// A prediction of the board's own file: its 64 matches as the board shows them.
+std::vector<std::string> boardComparisonLines(const PoolEntry& entry, const Tournament& tournament)
+{
+    const PredictionScore& score = entry.score;
+    ComparisonTotals totals;
+    totals.matchTotal = score.matchTotal;
+    totals.matchMaximum = MatchCount * ExactPoints;
+    totals.exact = score.exact;
+    totals.advanceTotal = score.advanceTotal;
+    totals.advanceMaximum = MaximumPoints - MatchCount * ExactPoints;
     for (int s = 0; s < StageCount; ++s) {
         const auto stage = static_cast<size_t>(s);
-        lines.push_back("  " + left(stageName(languageIndex, static_cast<Stage>(s)), stageWidth) + "  "
-                        + right(std::to_string(score.advance[stage]), 2) + " / "
-                        + std::to_string(StagePoints[stage] * StageTeams[stage]));
+        totals.stages.push_back({stageName(entry.language, static_cast<Stage>(s)), score.advance[stage],
+                                 StagePoints[stage] * StageTeams[stage]});
     }
-    lines.push_back(fillIn(text("compare.total"), std::to_string(score.total), std::to_string(MaximumPoints)));
-    return lines;
+    totals.total = score.total;
+    totals.maximum = MaximumPoints;
+    return comparisonLines(entry.language, comparisonRows(entry.language, entry.outcome, realOutcome(tournament), score), totals);
+}
+
+std::vector<std::string> tournamentComparisonLines(const FilePrediction& file)
+{
+    const Tournament& tournament = *file.tournament;
+    const int language = file.preferences.languageIndex;
+    const PlayedPrediction predicted = playPrediction(tournament, file.prediction);
+    const PlayedPrediction real = playPrediction(tournament, Prediction::real(tournament));
+    const TournamentScore score = scoreTournament(tournament, predicted, real);
+    const std::vector<ScoringStage> stages = scoringStages(tournament);
+    ComparisonTotals totals;
+    totals.matchTotal = score.matchTotal;
+    totals.matchMaximum = tournament.matchCount() * ExactScorePoints;
+    totals.exact = score.exact;
+    totals.advanceTotal = score.advanceTotal;
+    totals.maximum = maximumPoints(tournament);
+    totals.advanceMaximum = totals.maximum - totals.matchMaximum;
+    for (size_t s = 0; s < stages.size(); ++s)
+        totals.stages.push_back({stageName(language, tournament, stages[s]), score.advance[s], stages[s].points * stages[s].teams});
+    totals.total = score.total;
+    return comparisonLines(language, tournamentComparisonRows(language, tournament, predicted, real, score), totals);
 }
 
 }  // namespace
 
-int runCompareCommand(const std::string& file, const Tournament& tournament, std::ostream& out, std::ostream& err)
+int runCompareCommand(const std::string& file, const TournamentCatalog& catalog, std::ostream& out, std::ostream& err)
 {
     try {
-        const PoolEntry entry = scorePredictionFile(file, tournament);
-        if (!entry.readable()) {
-            reportLoadFailure(err, file, entry.load);
+        std::vector<std::string> lines;
+        const FilePrediction read = readFilePrediction(catalog, file);
+        if (!read.loaded()) {
+            reportLoadFailure(err, file, read.load);
             return static_cast<int>(ExitStatus::Failure);
         }
-        for (const std::string& line : comparisonLines(entry.language, entry.outcome, realOutcome(tournament), entry.score))
+        if (read.boardFile) {
+            const PoolEntry entry = scorePredictionFile(file, *read.tournament);
+            if (!entry.readable()) {
+                reportLoadFailure(err, file, entry.load);
+                return static_cast<int>(ExitStatus::Failure);
+            }
+            lines = boardComparisonLines(entry, *read.tournament);
+        } else {
+            lines = tournamentComparisonLines(read);
+        }
+        for (const std::string& line : lines)
             out << line << '\n';
     } catch (const std::exception& error) {
         reportFileProblem(err, file, error.what());
@@ -142,32 +222,38 @@ int runCompareCommand(const std::string& file, const Tournament& tournament, std
     return finishOutput(out, err, ExitStatus::Ok);
 }
 
-int runScoreCommand(const std::vector<std::string>& files, ScoreFormat format, const Tournament& tournament,
+int runScoreCommand(const std::vector<std::string>& files, ScoreFormat format, const TournamentCatalog& catalog,
                     std::ostream& out, std::ostream& err)
 {
-    std::vector<PoolEntry> entries;
-    bool allRead = true;
+    std::vector<std::string> distinct;
     std::map<FileIdentity, const std::string*> seen;
     for (const std::string& file : files) {
         const auto [first, isNew] = seen.emplace(fileIdentity(file), &file);
-        if (!isNew) {
+        if (isNew)
+            distinct.push_back(file);
+        else
             reportFileProblem(err, file, "the same file as " + printableName(*first->second) + ", ranked once");
-            continue;
-        }
-        try {
-            entries.push_back(scorePredictionFile(file, tournament));
-        } catch (const std::exception& error) {
-            reportFileProblem(err, file, error.what());
+    }
+    const std::vector<ScoredFile> scored = scoreFiles(catalog, distinct);
+    bool allRead = true;
+    const ScoredFile* first = nullptr;
+    for (const ScoredFile& entry : scored) {
+        if (!entry.error.empty()) {
+            reportFileProblem(err, entry.name, entry.error);
             allRead = false;
-            continue;
-        }
-        if (!entries.back().readable()) {
-            reportLoadFailure(err, file, entries.back().load);
+        } else if (!entry.readable()) {
+            reportLoadFailure(err, entry.name, entry.load);
             allRead = false;
-            entries.pop_back();
+        } else if (!first) {
+            first = &entry;
+        } else if (entry.tournament != first->tournament) {
+            // One pool, one tournament: points of different ones do not compare.
+            reportFileProblem(err, entry.name,
+                              fillIn(languageText(LanguageEnglish, "score.mixed"), entry.tournament->id, first->tournament->id));
+            return static_cast<int>(ExitStatus::Usage);
         }
     }
-    const std::vector<PoolEntry> ranked = rankPool(std::move(entries));
+    const std::vector<ScoredFile> ranked = rankEntries(scored);
     if (format == ScoreFormat::Tsv)
         writeTsv(ranked, out);
     else

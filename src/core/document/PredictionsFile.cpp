@@ -6,6 +6,7 @@
 #include "i18n/Language.h"
 #include "storage/AtomicFile.h"
 #include "storage/PredictionKeys.h"
+#include "storage/PreferenceValues.h"
 #include "storage/SettingValues.h"
 #include "storage/SettingsFile.h"
 
@@ -17,34 +18,6 @@ namespace tiplark {
 namespace {
 
 constexpr const char* FirstTimeKey = "FirstTime";
-
-template <typename... Visitors>
-struct Overloaded : Visitors... {
-    using Visitors::operator()...;
-};
-// Spelled out for compilers without aggregate deduction (clang before 17).
-template <typename... Visitors>
-Overloaded(Visitors...) -> Overloaded<Visitors...>;
-
-bool inRange(const PredictionKey& key, double value)
-{
-    return value >= key.minimum && value <= key.maximum;
-}
-
-std::string preferenceText(const PredictionKey& key, const Preferences& preferences)
-{
-    if (key.fixedText)
-        return key.fixedText;
-    return std::visit(
-        Overloaded{
-            [&](int Preferences::*field) { return std::to_string(preferences.*field); },
-            [&](bool Preferences::*field) { return writeYesNo(preferences.*field); },
-            [&](double Preferences::*field) { return writeReal(preferences.*field); },
-            [&](std::string Preferences::*field) { return preferences.*field; },
-            [](const auto&) { return std::string(); },
-        },
-        key.target);
-}
 
 std::string keyText(const PredictionKey& key, const MainBoard& main)
 {
@@ -65,26 +38,7 @@ std::string keyText(const PredictionKey& key, const MainBoard& main)
 // leaves the default of a fresh Preferences.
 void readPreference(const PredictionKey& key, const SettingsFile& file, Preferences& preferences)
 {
-    static const Preferences defaults;
-    const std::optional<std::string> text = file.value(key.section, key.name);
-    std::visit(
-        Overloaded{
-            [&](int Preferences::*field) {
-                const auto value = text ? readInteger(*text) : std::nullopt;
-                preferences.*field = value && inRange(key, *value) ? *value : defaults.*field;
-            },
-            [&](bool Preferences::*field) {
-                const auto value = text ? readYesNo(*text) : std::nullopt;
-                preferences.*field = value.value_or(defaults.*field);
-            },
-            [&](double Preferences::*field) {
-                const auto value = text ? readReal(*text) : std::nullopt;
-                preferences.*field = value && inRange(key, *value) ? *value : defaults.*field;
-            },
-            [&](std::string Preferences::*field) { preferences.*field = text.value_or(defaults.*field); },
-            [](const auto&) {},
-        },
-        key.target);
+    readPreference(key, file.value(key.section, key.name), preferences);
 }
 
 const PredictionKey& firstTimeKey(const std::vector<PredictionKey>& keys)
@@ -173,20 +127,6 @@ bool readFile(MainBoard& main, const std::vector<PredictionKey>& keys, const Set
     return firstRun;
 }
 
-PredictionsLoad loadState(SettingsFileState state)
-{
-    switch (state) {
-    case SettingsFileState::Missing:
-        return PredictionsLoad::Missing;
-    case SettingsFileState::Unreadable:
-        return PredictionsLoad::Unreadable;
-    case SettingsFileState::TooLarge:
-        return PredictionsLoad::TooLarge;
-    case SettingsFileState::Loaded:
-        break;
-    }
-    return PredictionsLoad::Loaded;
-}
 
 bool isFirstRun(const std::vector<PredictionKey>& keys, const SettingsFile& file)
 {
@@ -232,7 +172,7 @@ void ReadAll(MainBoard& main, const std::string& path, const std::function<void(
 {
     removeLeftoverTemporaries(path);
     SettingsFile file;
-    if (const PredictionsLoad state = loadState(file.load(path)); state == PredictionsLoad::TooLarge)
+    if (const PredictionsLoad state = predictionsLoad(file.load(path)); state == PredictionsLoad::TooLarge)
         main.services().messages.showError(loadFailureMessage(main.preferences().languageIndex, path, state));
     const bool firstRun = readFile(main, main.keys(), file);
     open(main, path, file);
@@ -250,7 +190,7 @@ PredictionsLoad LoadPredictions(MainBoard& main, const std::string& path)
 {
     const std::vector<PredictionKey>& keys = main.keys();
     SettingsFile file;
-    if (const PredictionsLoad state = loadState(file.load(path)); state != PredictionsLoad::Loaded)
+    if (const PredictionsLoad state = predictionsLoad(file.load(path)); state != PredictionsLoad::Loaded)
         return state;
     if (isFirstRun(keys, file))
         return PredictionsLoad::FirstRun;
@@ -264,12 +204,27 @@ PredictionsLoad ImportPrediction(MainBoard& main, const std::string& path)
 {
     const std::vector<PredictionKey>& keys = main.keys();
     SettingsFile file;
-    if (const PredictionsLoad state = loadState(file.load(path)); state != PredictionsLoad::Loaded)
+    if (const PredictionsLoad state = predictionsLoad(file.load(path)); state != PredictionsLoad::Loaded)
         return state;
     if (isFirstRun(keys, file) && !holdsScores(keys, file))
         return PredictionsLoad::FirstRun;
     const UserStep step(main.history());
     setBoxes(main.board(), fileBoxTexts(keys, file));
+    return PredictionsLoad::Loaded;
+}
+
+PredictionsLoad predictionsLoad(SettingsFileState state)
+{
+    switch (state) {
+    case SettingsFileState::Missing:
+        return PredictionsLoad::Missing;
+    case SettingsFileState::Unreadable:
+        return PredictionsLoad::Unreadable;
+    case SettingsFileState::TooLarge:
+        return PredictionsLoad::TooLarge;
+    case SettingsFileState::Loaded:
+        break;
+    }
     return PredictionsLoad::Loaded;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/SettingsFile.h"
+
 #include <functional>
 #include <string>
 #include <string_view>
@@ -48,6 +50,9 @@ enum class PredictionsLoad {
     TooLarge,    // larger than SettingsFile::MaximumSize; not read
     FirstRun,    // a file without "FirstTime" as no; nothing was loaded
 };
+
+// The load state of a file as the settings reader found it.
+PredictionsLoad predictionsLoad(SettingsFileState state);
 
 
 // ReadAll for a program without dialogs: tells the cases that would have

@@ -9,7 +9,7 @@
 namespace tiplark {
 
 // A tournament file that cannot be played: the message names the file, the
-// field and the reason ("worldcup-2030.json: matches[73].slots[1]: \"W99\"
+// field and the reason ("worldcup-2030.json: matches[73].sides[1]: \"W99\"
 // names no knockout match").
 class TournamentFileError : public std::runtime_error {
 public:

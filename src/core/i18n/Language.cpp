@@ -3,24 +3,11 @@
 #include "i18n/KickoffTime.h"
 #include "i18n/LanguageTables.h"
 #include "i18n/Preferences.h"
+#include "i18n/TournamentNames.h"
 
-#include <array>
 #include <stdexcept>
 
 namespace tiplark {
-namespace {
-
-constexpr std::array<std::string_view, LanguageCount> LanguageCodes = {"en", "es", "fr", "de"};
-
-// The board name of a team in a language: the tournament file's own name
-// for that language where it gives one, else its English name.
-const std::string& boardName(const TournamentTeam& team, int languageIndex)
-{
-    const auto own = team.names.find(LanguageCodes[static_cast<size_t>(languageIndex)]);
-    return own != team.names.end() ? own->second : team.name;
-}
-
-}  // namespace
 
 Language::Language(const Tournament& tournament)
     : m_tournament(&tournament)
@@ -55,7 +42,7 @@ std::string Language::teamNameIn(int languageIndex, int team) const
 {
     if (team == 0)
         return languageText(languageIndex, "team.none");
-    return boardName(m_tournament->teams.at(static_cast<size_t>(team - 1)), effectiveLanguage(languageIndex));
+    return tournamentTeamName(effectiveLanguage(languageIndex), *m_tournament, team - 1);
 }
 
 const std::string& Language::kickoffText(int match) const

@@ -825,6 +825,86 @@ constexpr KeyedText Texts[] = {
       "Doble clic en una fila para compararla con los resultados reales.",
       "Double-cliquez sur une ligne pour la comparer aux résultats réels.",
       "Doppelklicken Sie auf eine Zeile, um sie mit den echten Ergebnissen zu vergleichen."}},
+    {"round.round-of-32",
+     {"Round of 32",
+      "Dieciseisavos de final",
+      "Seizièmes de finale",
+      "Sechzehntelfinale"}},
+    {"round.round-of-16",
+     {"Round of 16",
+      "Octavos de final",
+      "Huitièmes de finale",
+      "Achtelfinale"}},
+    {"round.quarter-finals",
+     {"Quarter-finals",
+      "Cuartos de final",
+      "Quarts de finale",
+      "Viertelfinale"}},
+    {"round.semi-finals",
+     {"Semi-finals",
+      "Semifinales",
+      "Demi-finales",
+      "Halbfinale"}},
+    {"round.third-place",
+     {"Match for third place",
+      "Partido por el tercer puesto",
+      "Match pour la troisième place",
+      "Spiel um Platz 3"}},
+    {"round.final",
+     {"Final",
+      "Final",
+      "Finale",
+      "Finale"}},
+    {"report.thirds",
+     {"Best third-placed teams",
+      "Mejores terceros",
+      "Meilleurs troisièmes",
+      "Beste Gruppendritte"}},
+    {"report.shootOut",
+     {"pen. %1",
+      "pen. %1",
+      "t.a.b. %1",
+      "i.E. %1"}},
+    {"tournaments.id",
+     {"Id",
+      "Id",
+      "Id",
+      "Id"}},
+    {"tournaments.name",
+     {"Name",
+      "Nombre",
+      "Nom",
+      "Name"}},
+    {"tournaments.teams",
+     {"Teams",
+      "Equipos",
+      "Équipes",
+      "Mannschaften"}},
+    {"tournaments.matches",
+     {"Matches",
+      "Partidos",
+      "Matches",
+      "Spiele"}},
+    {"file.unknownTournament",
+     {"names an unknown tournament \"%1\"",
+      "nombra un torneo desconocido \"%1\"",
+      "nomme un tournoi inconnu \"%1\"",
+      "nennt ein unbekanntes Turnier \"%1\""}},
+    {"tournament.missing",
+     {"no tournament file has the id \"%1\"",
+      "ningún archivo de torneo tiene el id \"%1\"",
+      "aucun fichier de tournoi n'a l'id \"%1\"",
+      "keine Turnierdatei hat die Id \"%1\""}},
+    {"score.mixed",
+     {"is a prediction of %1, the files before it of %2",
+      "es un pronóstico de %1, los archivos anteriores de %2",
+      "est un pronostic de %1, les fichiers précédents de %2",
+      "ist ein Tipp für %1, die Dateien davor für %2"}},
+    {"file.noSchedule",
+     {"the schedule reads only Tiplark.ini files",
+      "el calendario solo lee archivos Tiplark.ini",
+      "le calendrier ne lit que les fichiers Tiplark.ini",
+      "der Spielplan liest nur Tiplark.ini-Dateien"}},
 };
 
 // Found by string_view without building a std::string: a language switch
@@ -865,17 +945,6 @@ const std::string& languageText(int languageIndex, std::string_view key)
     return found == table().end() ? empty : found->second[static_cast<size_t>(effectiveLanguage(languageIndex))];
 }
 
-const std::vector<std::string>& languageTextKeys()
-{
-    static const std::vector<std::string> keys = [] {
-        std::vector<std::string> result;
-        for (const KeyedText& entry : Texts)
-            result.emplace_back(entry.key);
-        return result;
-    }();
-    return keys;
-}
-
 std::string fillIn(const std::string& text, const std::string& first, const std::string& second)
 {
     std::string result;
@@ -888,6 +957,17 @@ std::string fillIn(const std::string& text, const std::string& first, const std:
         }
     }
     return result;
+}
+
+const std::vector<std::string>& languageTextKeys()
+{
+    static const std::vector<std::string> keys = [] {
+        std::vector<std::string> result;
+        for (const KeyedText& entry : Texts)
+            result.emplace_back(entry.key);
+        return result;
+    }();
+    return keys;
 }
 
 }  // namespace tiplark

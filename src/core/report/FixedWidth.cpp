@@ -51,4 +51,18 @@ std::string upper(std::string_view text)
     return result;
 }
 
+std::string capitals(std::string_view text)
+{
+    std::string result = upper(text);
+    // U+00E0..U+00FE are C3 A0..C3 BE in UTF-8, their capitals C3 80..C3 9E;
+    // U+00F7 is the division sign, without a capital.
+    for (size_t i = 0; i + 1 < result.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(result[i]);
+        const auto next = static_cast<unsigned char>(result[i + 1]);
+        if (lead == 0xC3 && next >= 0xA0 && next <= 0xBE && next != 0xB7)
+            result[i + 1] = static_cast<char>(next - 0x20);
+    }
+    return result;
+}
+
 }  // namespace tiplark

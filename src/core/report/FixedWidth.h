@@ -19,5 +19,8 @@ void appendLeft(std::string& line, std::string_view text, std::size_t width);
 std::string left(std::string_view text, std::size_t width);
 // Only a to z are raised; accented letters keep their case ("3èME PLACE").
 std::string upper(std::string_view text);
+// a to z and the accented letters of Latin-1 raised ("3ÈME PLACE", "ESPAÑA"),
+// for the reports of tournaments other than the board's own.
+std::string capitals(std::string_view text);
 
 }  // namespace tiplark

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "i18n/LanguageTables.h"
 #include "scoring/Scoring.h"
 
 #include <string>

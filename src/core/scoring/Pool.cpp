@@ -1,6 +1,7 @@
 #include "scoring/Pool.h"
 
 #include "document/BoxTexts.h"
+#include "scoring/PoolRanking.h"
 #include "scoring/QuietBoard.h"
 #include "storage/SettingValues.h"
 #include "storage/SettingsFile.h"
@@ -39,11 +40,6 @@ bool givesScores(const std::string& path, const std::vector<PredictionKey>& keys
     });
 }
 
-bool level(const PoolEntry& a, const PoolEntry& b)
-{
-    return a.score.total == b.score.total && a.score.exact == b.score.exact;
-}
-
 }  // namespace
 
 PoolEntry scorePredictionFile(const std::string& path, const Tournament& tournament)
@@ -68,22 +64,7 @@ PoolEntry scoreBoard(const std::string& name, const MainBoard& main)
 
 std::vector<PoolEntry> rankPool(std::vector<PoolEntry> entries)
 {
-    std::stable_sort(entries.begin(), entries.end(), [](const PoolEntry& a, const PoolEntry& b) {
-        if (a.ranked() != b.ranked())
-            return a.ranked();
-        if (a.score.total != b.score.total)
-            return a.score.total > b.score.total;
-        return a.score.exact > b.score.exact;
-    });
-    for (size_t i = 0; i < entries.size(); ++i) {
-        if (!entries[i].ranked())
-            entries[i].rank = 0;
-        else if (i > 0 && level(entries[i], entries[i - 1]))
-            entries[i].rank = entries[i - 1].rank;
-        else
-            entries[i].rank = static_cast<int>(i) + 1;
-    }
-    return entries;
+    return rankEntries(std::move(entries));
 }
 
 }  // namespace tiplark

@@ -21,6 +21,8 @@ std::string roundSection(std::string prefix)
     return section;
 }
 
+}  // namespace
+
 std::vector<PredictionKey> preferenceKeys(int teamCount)
 {
     return {
@@ -33,8 +35,6 @@ std::vector<PredictionKey> preferenceKeys(int teamCount)
         {PreferencesSection, "FirstTime", ValueKind::Preference, &Preferences::firstRun, 0, 0, "0"},
     };
 }
-
-}  // namespace
 
 std::vector<PredictionKey> predictionKeys(const BoardControls& controls, const Tournament& tournament)
 {

@@ -35,6 +35,10 @@ struct PredictionKey {
 
 inline constexpr const char* PreferencesSection = "PREFERENCES";
 
+// The keys of PreferencesSection, in write order; Favorite is a team number
+// 1..teamCount (0: none).
+std::vector<PredictionKey> preferenceKeys(int teamCount);
+
 // Every key of the file, in the order in which SaveAll writes them: the
 // preferences, "GROUP A" to "GROUP H", then "FINAL 8" to "FINAL" with each
 // match's score pair followed by its two penalty keys.
