@@ -1,5 +1,6 @@
 // The real main window under the offscreen platform, mirroring the board.
 #include "BenchSupport.h"
+#include "TournamentBoard.h"
 #include "tournament/TournamentData.h"
 #include "windows/BoardView.h"
 #include "windows/MainForm.h"
@@ -65,6 +66,37 @@ void KeystrokeWindow(benchmark::State& state)
         state.SkipWithError("the keystrokes did not reach the board");
 }
 BENCHMARK(KeystrokeWindow)->Unit(benchmark::kMicrosecond);
+
+// The same keystroke on the 2026 board, complete with its real results, in
+// the first box of group A: each one re-ranks the group, the third-placed
+// teams and the whole bracket down to the champion, and the window mirrors
+// every label, flag and name that changes.
+void Keystroke2026Window(benchmark::State& state)
+{
+    testing::TournamentBoard board("worldcup-2026");
+    NoBrowser browser;
+    const testing::TemporaryFolder folder;
+    TMainForm form(board.main, browser, folder.path().string() + "/");
+    board.main.ApplyLanguage();
+    board.fillRealResults();
+    form.resize(1366, 768);
+    form.show();
+    settle();
+    const ControlId box = board.main.controls().groups[0].score[0][0];
+    auto* edit = qobject_cast<QLineEdit*>(form.boardView().widget(box));
+    edit->setFocus();
+    edit->end(false);
+    const std::string typed = board.main.board().text(box);
+    bool erase = true;
+    for (auto _ : state) {
+        QTest::keyClick(edit, erase ? Qt::Key_Backspace : static_cast<Qt::Key>(Qt::Key_0 + std::stoi(typed)));
+        settle();
+        erase = !erase;
+    }
+    if (board.main.board().text(box) != (erase ? typed : ""))
+        state.SkipWithError("the keystrokes did not reach the board");
+}
+BENCHMARK(Keystroke2026Window)->Unit(benchmark::kMicrosecond);
 
 // Start-up inside one process: the main window is made, loads a complete
 // predictions file, is shown and has painted.

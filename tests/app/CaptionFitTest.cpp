@@ -2,6 +2,7 @@
 // cut off by a box sized for English is the risk of a translated window.
 #include "EveryWindow.h"
 #include "RecordingServices.h"
+#include "TournamentBoard.h"
 #include "i18n/TeamNameTables.h"
 #include "windows/BoardView.h"
 #include "windows/MainForm.h"
@@ -15,6 +16,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTabBar>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
@@ -270,6 +274,63 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         const QStringList problems = boardClipped(&form);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("; "))));
+    }
+
+    // The 2026 board, complete with its real results, on each of its pages
+    // at a laptop's and a desktop's size, at the desktop font and at one and
+    // a half times it: every caption fits and the window needs no scrolling
+    // sideways, so that a group is seen whole.
+    void pagedBoardTextsFit_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<qreal>("fontScale");
+        for (const QSize size : {QSize(1366, 768), QSize(1920, 1080)}) {
+            for (const qreal scale : {1.0, 1.5}) {
+                for (int language = 0; language < LanguageCount; ++language)
+                    QTest::addRow("%s %dx%d%s", LanguageCodes[static_cast<size_t>(language)].data(), size.width(), size.height(),
+                                  scale > 1 ? " large font" : "")
+                        << language << size << scale;
+            }
+        }
+    }
+
+    void pagedBoardTextsFit()
+    {
+        QFETCH(int, language);
+        QFETCH(QSize, size);
+        QFETCH(qreal, fontScale);
+        QFont font = m_font;
+        font.setPointSizeF(m_font.pointSizeF() * fontScale);
+        QApplication::setFont(font);
+        testing::TournamentBoard board("worldcup-2026");
+        NoBrowser browser;
+        QTemporaryDir folder;
+        TMainForm form(board.main, browser, folder.path().toStdString() + "/");
+        board.main.preferences().languageIndex = language;
+        board.main.ApplyLanguage();
+        board.fillRealResults();
+        form.resize(size);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        auto& view = form.boardView();
+        QCOMPARE(view.pageCount(), 2);
+        for (int page = 0; page < view.pageCount(); ++page) {
+            view.showPage(page);
+            QApplication::processEvents();
+            QStringList problems = boardClipped(&form);
+            const QTabBar* tabs = view.pageTabs();
+            for (int tab = 0; tab < tabs->count(); ++tab) {
+                const int needed = QFontMetrics(tabs->font()).horizontalAdvance(tabs->tabText(tab));
+                if (needed > tabs->tabRect(tab).width())
+                    problems << QStringLiteral("tab \"%1\" needs %2").arg(tabs->tabText(tab)).arg(needed);
+            }
+            QVERIFY2(problems.isEmpty(), qPrintable(QStringLiteral("page %1: ").arg(page + 1) + problems.join(QStringLiteral("; "))));
+        }
+        const auto* scroller = form.findChild<QScrollArea*>();
+        QVERIFY(scroller);
+        QCOMPARE(scroller->horizontalScrollBar()->maximum(), 0);
+        QCOMPARE(scroller->verticalScrollBar()->maximum(), 0);
     }
 
 private:

@@ -1,15 +1,19 @@
-// Renders the main window (empty and complete, in each language), every
-// dialog, the comparison and pool windows and both celebration layouts to PNG files, for people to look at.
+// Renders the main window (empty and complete, in each language), the 2026
+// board's pages at a laptop's and a desktop's size in each language and a
+// complete 32-team edition, every dialog, the comparison and pool windows and
+// both celebration layouts to PNG files, for people to look at.
 //   tiplark_screenshots OUTPUT_FOLDER
 #include "windows/MainForm.h"
 
 #include "RecordingServices.h"
+#include "TournamentBoard.h"
 #include "document/PredictionsFile.h"
 #include "i18n/LanguageTables.h"
 #include "report/ScheduleLines.h"
 #include "storage/PoolSettings.h"
 #include "venues/Celebration.h"
 #include "windows/AboutForm.h"
+#include "windows/BoardView.h"
 #include "windows/CompareForm.h"
 #include "windows/DonationForm.h"
 #include "windows/OptionsForm.h"
@@ -98,6 +102,27 @@ public:
         form.FormCreate();
         form.resize(1280, 740);
         return save(form, name);
+    }
+
+    // A shipped tournament's board complete with its real results, each of
+    // its pages at a window size.
+    bool tournamentWindow(const std::string& id, int language, QSize size, const QString& name)
+    {
+        testing::TournamentBoard board(id);
+        QTemporaryDir folder;
+        TMainForm form(board.main, m_browser, (folder.path() + "/").toStdString());
+        board.main.preferences().languageIndex = language;
+        board.main.preferences().firstRun = false;
+        board.main.ApplyLanguage();
+        board.fillRealResults();
+        form.resize(size);
+        BoardView& view = form.boardView();
+        bool saved = true;
+        for (int page = 0; page < view.pageCount(); ++page) {
+            view.showPage(page);
+            saved &= save(form, view.pageCount() > 1 ? name + QStringLiteral("Page%1").arg(page + 1) : name);
+        }
+        return saved;
     }
 
     bool dialogs(int language)
@@ -204,9 +229,13 @@ int main(int argc, char* argv[])
         const QString suffix = QLatin1String(tiplark::LanguageNames[language]);
         saved &= renderer.mainWindow("empty-board.ini", language, "MainEmpty" + suffix);
         saved &= renderer.mainWindow("complete-board.ini", language, "MainComplete" + suffix);
+        for (const QSize size : {QSize(1366, 768), QSize(1920, 1080)})
+            saved &= renderer.tournamentWindow("worldcup-2026", language, size,
+                                               QStringLiteral("Main2026%1x%2").arg(size.width()).arg(size.height()) + suffix);
         saved &= renderer.dialogs(language);
         saved &= renderer.scoring(language);
     }
+    saved &= renderer.tournamentWindow("worldcup-2022", tiplark::LanguageEnglish, QSize(1280, 740), "Main2022English");
     saved &= renderer.pictures();
     return saved ? 0 : 1;
 }

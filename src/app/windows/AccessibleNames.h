@@ -1,6 +1,7 @@
 #pragma once
 
 #include "board/Board.h"
+#include "engine/Tournament.h"
 #include "tournament/BoardControls.h"
 
 #include <QString>
@@ -10,12 +11,15 @@
 
 namespace tiplark {
 
-// What a screen reader announces for each board control. Score boxes quote
-// the current team names of their match ("Germany – Costa Rica, goals of
-// Germany"), so their names follow the labels whenever a team changes.
+// What a screen reader announces for each board control, in the board's
+// language. Score boxes quote the current team names of their match
+// ("Germany – Costa Rica, goals of Germany"), so their names follow the
+// labels whenever a team changes; a change of language renews them all.
 class AccessibleNames {
 public:
-    AccessibleNames(const Board& board, const BoardControls& controls);
+    // `language` gives the index of the language in force.
+    AccessibleNames(const Board& board, const BoardControls& controls, const Tournament& tournament,
+                    std::function<int()> language);
 
     // Empty when the control's own text says enough (headings, team labels).
     QString nameOf(ControlId id) const;
@@ -25,13 +29,18 @@ public:
 private:
     using Namer = std::function<QString()>;
 
-    void nameGroup(const GroupControls& group, const QString& title);
-    void nameRound(const RoundControls& round, const QString& title);
+    void nameGroup(const GroupControls& group);
+    void nameRound(const RoundControls& round, int index);
+    void nameThirds(const ThirdsControls& thirds);
     void nameClearButton(ControlId button, ControlId heading);
     void set(ControlId id, Namer namer, std::initializer_list<ControlId> quoted = {});
     QString team(ControlId label) const;
+    QString text(ControlId id) const { return QString::fromStdString(m_board.text(id)); }
+    QString word(const char* key) const;
 
     const Board& m_board;
+    const Tournament& m_tournament;
+    std::function<int()> m_language;
     std::vector<Namer> m_namers;
     std::vector<std::vector<ControlId>> m_dependents;
 };

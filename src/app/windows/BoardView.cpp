@@ -1,15 +1,20 @@
 #include "windows/BoardView.h"
 
+#include "document/MainBoard.h"
+#include "i18n/LanguageTables.h"
 #include "platform/ScoreText.h"
 #include "services/QtMessageService.h"
 #include "tournament/KeyFilter.h"
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
+#include <QTabBar>
 #include <QValidator>
 
 #include <algorithm>
@@ -62,14 +67,19 @@ public:
 
 }  // namespace
 
-BoardView::BoardView(Board& board, const BoardControls& controls, QWidget* parent)
+BoardView::BoardView(MainBoard& main, QWidget* parent)
     : QWidget(parent)
-    , m_board(board)
-    , m_layout(board, controls)
-    , m_names(board, controls)
-    , m_widgets(static_cast<size_t>(board.size()), nullptr)
+    , m_main(main)
+    , m_board(main.board())
+    , m_layout(main.board(), main.controls(), main.tournament())
+    , m_names(main.board(), main.controls(), main.tournament(), [&main] { return main.language().index(); })
+    , m_widgets(static_cast<size_t>(main.board().size()), nullptr)
+    , m_flags(static_cast<size_t>(main.board().size()), nullptr)
 {
+    const Board& board = m_board;
+    const BoardControls& controls = main.controls();
     setObjectName(QStringLiteral("Board"));
+    createPages();
     // Panels come before the controls on them, so parents always exist.
     for (ControlId id = 0; id < board.size(); ++id)
         m_widgets[static_cast<size_t>(id)] = create(id);
@@ -83,6 +93,7 @@ BoardView::BoardView(Board& board, const BoardControls& controls, QWidget* paren
         w->setEnabled(board.control(id).enabled);
         applyColour(id);
     }
+    createFlagsAndSeparators();
     setFocusOrder(controls);
     m_board.addObserver(this);
     // Sets the fonts too: the scale starts unset.
@@ -103,7 +114,9 @@ ControlId BoardView::controlOf(const QObject* object) const
 QWidget* BoardView::create(ControlId id)
 {
     const Control& control = m_board.control(id);
-    QWidget* parent = control.parent == NoControl ? this : widget(control.parent);
+    QWidget* parent = control.parent != NoControl ? widget(control.parent)
+                      : m_pages.empty()           ? this
+                                                  : m_pages[static_cast<size_t>(m_layout.placement(id).page)];
     QWidget* created = nullptr;
     switch (control.kind) {
     case ControlKind::Panel: {
@@ -211,6 +224,8 @@ void BoardView::boardChanged(const std::vector<ControlChange>& changes)
             applyFont(id);
         if (change.has(ControlProperty::Colour))
             applyColour(id);
+        if (flag(id) && (change.has(ControlProperty::Text) || change.has(ControlProperty::Visible)))
+            applyFlag(id);
     }
 }
 
@@ -282,6 +297,8 @@ void BoardView::setFocusOrder(const BoardControls& controls)
     // Panel by panel as they are read: the clear button at the panel's top,
     // then its boxes.
     std::vector<QWidget*> order;
+    if (m_tabs)
+        order.push_back(m_tabs);
     for (const GroupControls& group : controls.groups) {
         order.push_back(widget(group.clearButton));
         for (const auto& match : group.score)
@@ -305,12 +322,14 @@ void BoardView::setFocusOrder(const BoardControls& controls)
 
 QSize BoardView::sizeHint() const
 {
-    return BoardLayout::canvas().size().toSize();
+    const int tabs = m_tabs ? m_tabs->sizeHint().height() : 0;
+    return m_layout.canvasSize().toSize() + QSize(0, tabs);
 }
 
 QSize BoardView::minimumSizeHint() const
 {
-    return (BoardLayout::canvas().size() * MinimumScale).toSize();
+    const int tabs = m_tabs ? m_tabs->sizeHint().height() : 0;
+    return (m_layout.canvasSize() * MinimumScale).toSize() + QSize(0, tabs);
 }
 
 void BoardView::resizeEvent(QResizeEvent* event)
@@ -321,19 +340,178 @@ void BoardView::resizeEvent(QResizeEvent* event)
 
 void BoardView::arrange()
 {
-    const QRectF canvas = BoardLayout::canvas();
-    const qreal scale = std::max(MinimumScale, std::min(width() / canvas.width(), height() / canvas.height()));
-    // Centre the board in whatever room is left over.
-    const QPointF offset(std::max<qreal>(0, (width() - canvas.width() * scale) / 2) - canvas.left() * scale,
-                         std::max<qreal>(0, (height() - canvas.height() * scale) / 2) - canvas.top() * scale);
+    // Pages lie below their tabs; a board of one page fills the view.
+    const int tabs = m_tabs ? m_tabs->sizeHint().height() : 0;
+    const QSize area(width(), height() - tabs);
+    if (m_tabs)
+        m_tabs->setGeometry(0, 0, width(), tabs);
+    for (QWidget* page : m_pages)
+        page->setGeometry(0, tabs, area.width(), area.height());
+
+    const QSizeF canvas = m_layout.canvasSize();
+    const qreal scale = std::max(MinimumScale, std::min(area.width() / canvas.width(), area.height() / canvas.height()));
+    // Centre each page in whatever room is left over.
+    std::vector<QPointF> offsets;
+    for (const BoardLayout::Page& page : m_layout.pages())
+        offsets.emplace_back(std::max<qreal>(0, (area.width() - page.canvas.width() * scale) / 2) - page.canvas.left() * scale,
+                             std::max<qreal>(0, (area.height() - page.canvas.height() * scale) / 2) - page.canvas.top() * scale);
     const bool rescaled = !qFuzzyCompare(scale, m_scale);
     m_scale = scale;
     for (ControlId id = 0; id < m_board.size(); ++id) {
-        const bool onWindow = m_board.control(id).parent == NoControl;
-        widget(id)->setGeometry(scaled(m_layout.placement(id).rect, scale, onWindow ? offset : QPointF()));
+        const BoardLayout::Placement& placement = m_layout.placement(id);
+        const bool onPage = m_board.control(id).parent == NoControl;
+        widget(id)->setGeometry(scaled(placement.rect, scale, onPage ? offsets[static_cast<size_t>(placement.page)] : QPointF()));
         if (rescaled)
             applyFont(id);
+        if (QLabel* picture = flag(id)) {
+            picture->setGeometry(scaled(placement.flag, scale));
+            if (rescaled)
+                applyFlag(id);
+        }
     }
+    for (const auto& [separator, line] : m_separators) {
+        QRect rect = scaled(separator->rect, scale);
+        rect.setHeight(std::max(1, rect.height()));
+        line->setGeometry(rect);
+    }
+}
+
+int BoardView::currentPage() const
+{
+    return m_tabs ? m_tabs->currentIndex() : 0;
+}
+
+int BoardView::pageOf(ControlId id) const
+{
+    ControlId top = id;
+    while (m_board.control(top).parent != NoControl)
+        top = m_board.control(top).parent;
+    return m_layout.placement(top).page;
+}
+
+void BoardView::showPage(int page)
+{
+    if (m_tabs)
+        m_tabs->setCurrentIndex(page);
+}
+
+void BoardView::createPages()
+{
+    if (m_layout.pages().size() < 2)
+        return;
+    m_tabs = new QTabBar(this);
+    m_tabs->setObjectName(QStringLiteral("BoardPages"));
+    m_tabs->setExpanding(false);
+    m_tabs->setDrawBase(true);
+    for (size_t p = 0; p < m_layout.pages().size(); ++p) {
+        m_tabs->addTab(QString());
+        auto* page = new QWidget(this);
+        page->setObjectName(QStringLiteral("BoardPage%1").arg(p + 1));
+        page->setVisible(p == 0);
+        m_pages.push_back(page);
+    }
+    connect(m_tabs, &QTabBar::currentChanged, this, [this](int shown) {
+        QWidget* page = m_pages[static_cast<size_t>(shown)];
+        const QWidget* focused = QApplication::focusWidget();
+        const bool focusHidden = focused && focused != m_tabs && isAncestorOf(focused) && !page->isAncestorOf(focused);
+        for (QWidget* other : m_pages)
+            other->setVisible(other == page);
+        // The keyboard follows to the first box of the page shown.
+        if (focusHidden) {
+            QWidget* next = m_tabs->nextInFocusChain();
+            while (next != m_tabs && !(page->isAncestorOf(next) && next->isVisible() && (next->focusPolicy() & Qt::TabFocus) != 0))
+                next = next->nextInFocusChain();
+            next->setFocus(Qt::TabFocusReason);
+        }
+    });
+    const auto turn = [this](int step) {
+        const int count = m_tabs->count();
+        m_tabs->setCurrentIndex((m_tabs->currentIndex() + step + count) % count);
+    };
+    for (const auto& [keys, step] : {std::pair{QKeySequence(Qt::CTRL | Qt::Key_Tab), 1},
+                                    {QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1},
+                                    {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1},
+                                    {QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1}}) {
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, [turn, step = step] { turn(step); });
+    }
+}
+
+void BoardView::createFlagsAndSeparators()
+{
+    for (ControlId id = 0; id < m_board.size(); ++id) {
+        if (m_layout.placement(id).flag.isEmpty())
+            continue;
+        // A thin grey frame keeps a white flag apart from the white card.
+        auto* picture = new QLabel(widget(id)->parentWidget());
+        picture->setObjectName(widget(id)->objectName() + QStringLiteral("Flag"));
+        picture->setFrameShape(QFrame::Box);
+        picture->setLineWidth(1);
+        picture->setAlignment(Qt::AlignCenter);
+        QPalette palette = picture->palette();
+        palette.setColor(QPalette::WindowText, palette.color(QPalette::Mid));
+        picture->setPalette(palette);
+        m_flags[static_cast<size_t>(id)] = picture;
+    }
+    for (const BoardLayout::Separator& separator : m_layout.separators()) {
+        auto* line = new QFrame(widget(separator.panel));
+        line->setAutoFillBackground(true);
+        QPalette palette = line->palette();
+        palette.setColor(QPalette::Window, palette.color(QPalette::Mid));
+        line->setPalette(palette);
+        m_separators.emplace_back(&separator, line);
+    }
+}
+
+int BoardView::teamNamed(const std::string& text)
+{
+    const Language& language = m_main.language();
+    if (m_teamNamesLanguage != language.index()) {
+        m_teamByName.clear();
+        const auto teams = static_cast<int>(m_main.tournament().teams.size());
+        for (int team = 0; team < teams; ++team)
+            m_teamByName.emplace(language.teamName(team + 1), team);
+        m_teamNamesLanguage = language.index();
+    }
+    const auto found = m_teamByName.find(text);
+    return found == m_teamByName.end() ? NoTeam : found->second;
+}
+
+void BoardView::applyFlag(ControlId id)
+{
+    QLabel* picture = flag(id);
+    const Control& label = m_board.control(id);
+    const int team = label.visible ? teamNamed(label.text) : NoTeam;
+    if (team == NoTeam || picture->width() <= 2) {
+        picture->setVisible(false);
+        return;
+    }
+    const QString code = QString::fromStdString(m_main.tournament().teams[static_cast<size_t>(team)].code);
+    picture->setPixmap(m_flagPictures.pixmap(code, picture->contentsRect().size(), devicePixelRatioF()));
+    picture->setVisible(true);
+}
+
+void BoardView::applyLanguage()
+{
+    const int language = m_main.language().index();
+    if (m_tabs) {
+        m_tabs->setAccessibleName(QString::fromStdString(languageText(language, "a11y.pages")));
+        for (int page = 0; page < m_tabs->count(); ++page) {
+            const QString title = QString::fromStdString(languageText(language, m_layout.pages()[static_cast<size_t>(page)].titleKey));
+            m_tabs->setTabText(page, title);
+            m_tabs->setAccessibleTabName(page, title);
+        }
+    }
+    for (ControlId id = 0; id < m_board.size(); ++id) {
+        const QString name = m_names.nameOf(id);
+        if (!name.isEmpty())
+            widget(id)->setAccessibleName(name);
+        if (flag(id))
+            applyFlag(id);
+    }
+    // The tabs' captions change their height.
+    arrange();
 }
 
 }  // namespace tiplark

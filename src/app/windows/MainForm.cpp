@@ -36,7 +36,7 @@ TMainForm::TMainForm(MainBoard& main, BrowserLauncher& browser, const std::strin
     : QMainWindow(parent)
     , m_main(main)
     , m_predictionsPath(predictionsFilePath(programFolder))
-    , m_view(new BoardView(main.board(), main.controls()))
+    , m_view(new BoardView(main))
     , m_menu(new MainMenu(menuBar()))
     , m_links(browser, main.services().messages, main.services().cursor)
     , m_reportDialogs(this)
@@ -179,6 +179,7 @@ void TMainForm::languageApplied()
 {
     const Language& language = m_main.language();
     m_menu->applyLanguage(language);
+    m_view->applyLanguage();
     m_standardTexts.use(language.index());
     setWindowTitle(QString::fromStdString(m_main.caption()));
 }
