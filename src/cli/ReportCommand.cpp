@@ -32,8 +32,9 @@ constexpr const char* Usage =
     "that names its tournament ([TOURNAMENT] Id=...) is a prediction of that\n"
     "tournament; any other is a 2006 Tiplark.ini.\n"
     "\n"
-    "  --schedule      print the game schedule instead, in the file's time zone\n"
-    "                  (2006 files only)\n"
+    "  --schedule      print the game schedule instead, in the file's time zone:\n"
+    "                  every match in kick-off order with its teams (and, for\n"
+    "                  a tournament other than 2006, its venue's city)\n"
     "  --compare       compare the prediction with the real results of its\n"
     "                  tournament: every match with its points (4 exact score,\n"
     "                  3 right goal difference, 2 right outcome), the points for\n"
@@ -230,7 +231,7 @@ int runReportCommand(const std::vector<std::string>& arguments, std::ostream& ou
     }
 
     const std::string& file = request.files.front();
-    if (const std::optional<int> status = runTournamentReport(tournaments, file, request.mode == Mode::Schedule, out, err))
+    if (const std::optional<int> status = runTournamentReport(tournaments, file, request.mode == Mode::Schedule, dates, out, err))
         return *status;
     const Tournament* tournament = tournaments.find(DefaultTournamentId);
     if (!tournament) {

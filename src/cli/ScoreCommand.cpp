@@ -6,13 +6,10 @@
 #include "i18n/LanguageTables.h"
 #include "i18n/TournamentNames.h"
 #include "report/FixedWidth.h"
-#include "scoring/Comparison.h"
-#include "scoring/Pool.h"
 #include "scoring/PoolRanking.h"
 #include "scoring/PredictionFiles.h"
 #include "scoring/TournamentComparison.h"
 #include "scoring/TournamentPool.h"
-#include "tournament/TournamentData.h"
 
 #include <sys/stat.h>
 
@@ -151,26 +148,6 @@ std::vector<std::string> comparisonLines(int languageIndex, const std::vector<Co
     return lines;
 }
 
-// A prediction of the board's own file: its 64 matches as the board shows them.
-std::vector<std::string> boardComparisonLines(const PoolEntry& entry, const Tournament& tournament)
-{
-    const PredictionScore& score = entry.score;
-    ComparisonTotals totals;
-    totals.matchTotal = score.matchTotal;
-    totals.matchMaximum = MatchCount * ExactPoints;
-    totals.exact = score.exact;
-    totals.advanceTotal = score.advanceTotal;
-    totals.advanceMaximum = MaximumPoints - MatchCount * ExactPoints;
-    for (int s = 0; s < StageCount; ++s) {
-        const auto stage = static_cast<size_t>(s);
-        totals.stages.push_back({stageName(entry.language, static_cast<Stage>(s)), score.advance[stage],
-                                 StagePoints[stage] * StageTeams[stage]});
-    }
-    totals.total = score.total;
-    totals.maximum = MaximumPoints;
-    return comparisonLines(entry.language, comparisonRows(entry.language, entry.outcome, realOutcome(tournament), score), totals);
-}
-
 std::vector<std::string> tournamentComparisonLines(const FilePrediction& file)
 {
     const Tournament& tournament = *file.tournament;
@@ -203,16 +180,7 @@ int runCompareCommand(const std::string& file, const TournamentCatalog& catalog,
             reportLoadFailure(err, file, read.load);
             return static_cast<int>(ExitStatus::Failure);
         }
-        if (read.boardFile) {
-            const PoolEntry entry = scorePredictionFile(file, *read.tournament);
-            if (!entry.readable()) {
-                reportLoadFailure(err, file, entry.load);
-                return static_cast<int>(ExitStatus::Failure);
-            }
-            lines = boardComparisonLines(entry, *read.tournament);
-        } else {
-            lines = tournamentComparisonLines(read);
-        }
+        lines = tournamentComparisonLines(read);
         for (const std::string& line : lines)
             out << line << '\n';
     } catch (const std::exception& error) {

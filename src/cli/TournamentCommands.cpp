@@ -5,6 +5,7 @@
 #include "engine/KnownTeams.h"
 #include "i18n/LanguageTables.h"
 #include "report/TournamentReportLines.h"
+#include "report/TournamentScheduleLines.h"
 #include "report/TournamentTsv.h"
 #include "scoring/PredictionFiles.h"
 
@@ -81,20 +82,20 @@ int runViewCommand(const TournamentCatalog& catalog, TournamentView view, const 
 }
 
 std::optional<int> runTournamentReport(const TournamentCatalog& catalog, const std::string& file, bool schedule,
-                                       std::ostream& out, std::ostream& err)
+                                       const DateTimeFormat& dates, std::ostream& out, std::ostream& err)
 {
     SettingsFile settings;
     if (settings.load(file) != SettingsFileState::Loaded || !predictionsTournamentId(settings))
         return std::nullopt;
-    if (schedule)
-        return fail(err, file, languageText(LanguageEnglish, "file.noSchedule"));
     std::vector<std::string> lines;
     try {
         const Tournament& tournament = *predictionsTournament(catalog, settings);
         const TournamentPredictions read = readTournamentPredictions(tournament, settings);
         const Outcome outcome = evaluate(tournament, read.prediction);
-        lines = tournamentReportLines(read.preferences.languageIndex, tournament, read.prediction, outcome,
-                                      knownTeams(tournament, read.prediction, outcome));
+        const KnownTeams known = knownTeams(tournament, read.prediction, outcome);
+        const int language = read.preferences.languageIndex;
+        lines = schedule ? tournamentScheduleLines(language, tournament, known, read.preferences, dates)
+                         : tournamentReportLines(language, tournament, read.prediction, outcome, known);
     } catch (const std::exception& error) {
         return fail(err, file, error.what());
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/TournamentCatalog.h"
+#include "platform/DateTime.h"
 
 #include <iosfwd>
 #include <optional>
@@ -27,9 +28,10 @@ int runViewCommand(const TournamentCatalog& catalog, TournamentView view, const 
                    std::ostream& out, std::ostream& err);
 
 // tiplark-report [--schedule] FILE for a file that names its tournament: the
-// report in the file's language (the schedule only reads Tiplark.ini).
-// std::nullopt for any other file, which the board's report takes.
+// report, or the schedule in the time zone of its preferences, in the
+// file's language. std::nullopt for any other file, which the board's
+// report takes.
 std::optional<int> runTournamentReport(const TournamentCatalog& catalog, const std::string& file, bool schedule,
-                                       std::ostream& out, std::ostream& err);
+                                       const DateTimeFormat& dates, std::ostream& out, std::ostream& err);
 
 }  // namespace tiplark

@@ -6,6 +6,7 @@
 #include "NextModal.h"
 #include "RecordingServices.h"
 #include "RoundTrip.h"
+#include "document/BoardReports.h"
 #include "platform/Cp1252.h"
 #include "report/ReportLines.h"
 #include "tournament/TournamentData.h"
@@ -258,7 +259,7 @@ private slots:
         // The printed report file agrees with tiplark-report on the saved file.
         FileReportDialogs dialogs(path("report.txt"));
         ReportPrinter printer(dialogs, second.h.messages, m_folder.path() + "/");
-        printer.Report1Click(second.h.main.preferences().languageIndex, boardTexts(second.h.board()));
+        printer.Report1Click(boardReportLines(second.h.main));
         QFile report(path("report.txt"));
         QVERIFY(report.open(QIODevice::ReadOnly));
         QProcess command;

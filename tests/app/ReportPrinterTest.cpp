@@ -67,7 +67,7 @@ private slots:
     void failedPrintShowsTheSystemMessage();
 
 private:
-    void runReport() { m_printer->Report1Click(2, boardTexts(*m_board)); }
+    void runReport() { m_printer->Report1Click(BuildReportLines(2, boardTexts(*m_board))); }
     QStringList folderEntries() const { return QDir(m_folder->path()).entryList(QDir::Files); }
     QString inFolder(const QString& name) const { return m_folder->filePath(name); }
 

@@ -1,15 +1,19 @@
 // Renders the main window (empty and complete, in each language), the 2026
 // board's pages at a laptop's and a desktop's size in each language and a
-// complete 32-team edition, every dialog, the comparison and pool windows and
-// both celebration layouts to PNG files, for people to look at.
+// complete 32-team edition, every dialog, the comparison and pool windows,
+// both celebration layouts, and the windows around a 2026 board (comparison,
+// pool, schedule, venues, celebration) to PNG files, for people to look at.
 //   tiplark_screenshots OUTPUT_FOLDER
 #include "windows/MainForm.h"
 
+#include "NextModal.h"
 #include "RecordingServices.h"
 #include "TournamentBoard.h"
+#include "document/BoardReports.h"
 #include "document/PredictionsFile.h"
 #include "i18n/LanguageTables.h"
-#include "report/ScheduleLines.h"
+#include "scoring/PredictionFiles.h"
+#include "scoring/RealResults.h"
 #include "storage/PoolSettings.h"
 #include "venues/Celebration.h"
 #include "windows/AboutForm.h"
@@ -24,6 +28,7 @@
 #include "windows/StadiumForm.h"
 #include "windows/StandingsRulesForm.h"
 #include "windows/ThanksForm.h"
+#include "windows/VenueListForm.h"
 #include "windows/WinnerForm.h"
 
 #include <QApplication>
@@ -142,9 +147,7 @@ public:
         saved &= save(about, "About" + suffix);
         TDonationForm donation(nullptr, texts, links, m_assets);
         saved &= save(donation, "Donation" + suffix);
-        const Preferences& preferences = h.main.preferences();
-        TScheduleForm schedule(texts, BuildScheduleLines(preferences.zoneShift, preferences.daylightShift,
-                                                         boardTexts(h.board()), h.dates));
+        TScheduleForm schedule(texts, boardScheduleLines(h.main));
         saved &= save(schedule, "Schedule" + suffix);
         TStadiumForm stadium(nullptr, texts, 100, links, m_assets);
         saved &= save(stadium, "Stadium" + suffix);
@@ -173,7 +176,7 @@ public:
         if (LoadPredictions(h.main, board) != PredictionsLoad::Loaded)
             return false;
         const QString suffix = QLatin1String(LanguageNames[language]);
-        TCompareForm compare(h.main.language());
+        TCompareForm compare(h.main.language(), h.main.tournament());
         compare.followBoard(h.main);
         bool saved = save(compare, "Compare" + suffix);
 
@@ -207,6 +210,54 @@ public:
                & save(booed, "CelebrationOther");
     }
 
+    // The windows of a 2026 board: the real results with one group match
+    // and the final changed, in a language, the schedule in UTC.
+    bool edition2026(int language)
+    {
+        testing::EditionHarness h("worldcup-2026");
+        h.main.preferences().languageIndex = language;
+        h.main.preferences().firstRun = false;
+        h.main.preferences().zoneShift = -1.0 / 24;
+        h.main.ApplyLanguage();
+        FillInRealResults(h.main);
+        const GroupControls& groupA = h.main.controls().groups.front();
+        h.main.userEdit(groupA.score[0][1], "1");
+        h.main.userEdit(h.main.controls().finalMatch().score[1], "2");
+        const QString suffix = QLatin1String(LanguageNames[language]);
+        TCompareForm compare(h.main.language(), h.tournament);
+        compare.followBoard(h.main);
+        bool saved = save(compare, "Compare2026" + suffix);
+        TScheduleForm schedule(h.main.language(), boardScheduleLines(h.main));
+        saved &= save(schedule, "Schedule2026" + suffix);
+        TVenueListForm venues(nullptr, h.main.language(), h.tournament, 9);
+        saved &= save(venues, "Venues2026" + suffix);
+        if (language != LanguageEnglish)
+            return saved;
+
+        QTemporaryDir folder;
+        const QString real = folder.filePath("real-2026.ini");
+        QFile file(real);
+        const std::string text = realPredictionsText(h.tournament);
+        if (!file.open(QIODevice::WriteOnly) || file.write(text.data(), static_cast<qint64>(text.size())) < 0)
+            return false;
+        file.close();
+        const QString other = folder.filePath("real-2006.ini");
+        QFile::copy(QStringLiteral(TIPLARK_TEST_DATA "/scoring/real-2006.ini"), other);
+        const std::string settings = folder.filePath("Tiplark.ini").toStdString();
+        writePoolChoice(settings, PoolChoice{{real.toStdString(), other.toStdString()}, true});
+        NoDialogs dialogs;
+        TPoolForm pool(h.main, dialogs, settings);
+        saved &= save(pool, "Pool2026");
+
+        h.main.userEdit(h.main.controls().finalMatch().score[1], "0");
+        testing::NextModal celebrate([&](QWidget* window) {
+            saved &= save(*window, "Celebration2026");
+            static_cast<QDialog*>(window)->accept();
+        });
+        showCelebrationWindow(nullptr, h.main);
+        return saved && celebrate.answered();
+    }
+
 private:
     QString m_output;
     NoBrowser m_browser;
@@ -234,6 +285,7 @@ int main(int argc, char* argv[])
                                                QStringLiteral("Main2026%1x%2").arg(size.width()).arg(size.height()) + suffix);
         saved &= renderer.dialogs(language);
         saved &= renderer.scoring(language);
+        saved &= renderer.edition2026(language);
     }
     saved &= renderer.tournamentWindow("worldcup-2022", tiplark::LanguageEnglish, QSize(1280, 740), "Main2022English");
     saved &= renderer.pictures();

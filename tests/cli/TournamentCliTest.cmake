@@ -145,8 +145,14 @@ if(NOT status EQUAL 1 OR NOT out MATCHES "\n +1 +536 [^\n]*real-2026.ini\n$" OR 
 endif()
 run(--real worldcup-2030)
 expect_refused("--real of an unknown tournament" 1 "[^\n]*\"worldcup-2030\"")
+# The opening match in Mexico City at 13:00 local time (UTC-6) is 20:00 in
+# the file's zone, GMT+1.
 run(--schedule "${real2026}")
-expect_refused("--schedule of a 2026 file" 1 "[^\n]*real-2026.ini: ")
+expect_ok("--schedule of a 2026 file")
+if(NOT out MATCHES "^ +1:  [^\n]*11[^\n]* \\(Thursday\\) 20:00 +:  Mexico - South Africa +Mexico City\n"
+   OR NOT out MATCHES "\n104:  [^\n]+:  Spain - Argentina +[^\n]+\n$")
+  fail("--schedule of a 2026 file: '${out}'")
+endif()
 
 foreach(wrong "--real" "--list-tournaments;${real2026}" "--real;--format;tsv;worldcup-2026" "--standings"
               "--bracket;${real2026};${real2026}" "--standings;--format;csv;${real2026}" "--standings;--bracket;${real2026}")

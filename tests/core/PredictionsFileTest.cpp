@@ -4,7 +4,7 @@
 #include "TemporaryFolder.h"
 #include "document/LoadFailure.h"
 #include "i18n/LanguageTables.h"
-#include "scoring/Pool.h"
+#include "reference/Pool.h"
 #include "storage/PredictionsLocation.h"
 #include "storage/SettingsFile.h"
 #include "storage/SettingValues.h"

@@ -1,7 +1,7 @@
-#include "scoring/Comparison.h"
-#include "scoring/Pool.h"
+#include "reference/Comparison.h"
+#include "reference/Pool.h"
 #include "scoring/RealResults.h"
-#include "scoring/Scoring.h"
+#include "reference/Scoring.h"
 
 #include "RecordingServices.h"
 #include "document/BoxTexts.h"

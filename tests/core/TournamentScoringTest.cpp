@@ -5,7 +5,10 @@
 #include "TournamentFiles.h"
 #include "document/TournamentPredictionsFile.h"
 #include "engine/TournamentFolders.h"
-#include "scoring/Pool.h"
+#include "reference/Comparison.h"
+#include "reference/Pool.h"
+#include "scoring/BoardScoring.h"
+#include "scoring/TournamentComparison.h"
 #include "scoring/PredictionFiles.h"
 #include "scoring/RealResults.h"
 #include "scoring/TournamentPool.h"
@@ -15,6 +18,7 @@
 #include <algorithm>
 #include <map>
 #include <random>
+#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -162,6 +166,44 @@ TEST(TournamentScoringTest, EqualsTheBoardsScoringOnTheFilesItSaves)
     // The files reached the knockout and its end, where the rules differ most.
     EXPECT_GT(knockoutPoints, 0);
     EXPECT_GT(championPoints, 0);
+}
+
+// The comparison the windows and the command line show, from the engine,
+// against the 2006 board's own comparison of the same typed boards: every
+// row's title, both sides' texts and points, in every language, on 300
+// boards complete and partial (scores with one side given among them).
+TEST(TournamentScoringTest, ComparisonRowsEqualTheBoardsOwn)
+{
+    const Tournament& tournament = testing::worldCup2006();
+    testing::BoardHarness harness;
+    std::mt19937 random(2006);
+    TypedFiles files(harness, random);
+    const PlayedPrediction real = realPlayed(tournament);
+    const double chances[] = {1.0, 0.97, 0.85, 0.5};
+    // "Suiza -0 Ucrania", "Italia 3- ?"
+    const std::regex oneSideGiven(R"((^|\s)-\d|\d-(\s|$))");
+    int partial = 0;
+    for (int b = 0; b < 300; ++b) {
+        files.text(chances[b % 4]);
+        const TournamentOutcome outcome = readOutcome(harness.main);
+        const PredictionScore boardScore = scorePrediction(outcome, realOutcome(tournament));
+        const PlayedPrediction played = boardPlayed(harness.main);
+        const TournamentScore score = scoreTournament(tournament, played, real);
+        for (int language = 0; language < LanguageCount; ++language) {
+            const std::vector<ComparisonRow> expected = comparisonRows(language, outcome, realOutcome(tournament), boardScore);
+            const std::vector<ComparisonRow> rows = tournamentComparisonRows(language, tournament, played, real, score);
+            ASSERT_EQ(rows.size(), expected.size());
+            for (size_t r = 0; r < rows.size(); ++r) {
+                ASSERT_EQ(rows[r].match, expected[r].match) << "board " << b << ", row " << r;
+                ASSERT_EQ(rows[r].prediction, expected[r].prediction) << "board " << b << ", row " << r;
+                ASSERT_EQ(rows[r].real, expected[r].real) << "board " << b << ", row " << r;
+                ASSERT_EQ(rows[r].points, expected[r].points) << "board " << b << ", row " << r;
+                partial += language == 0 && std::regex_search(rows[r].prediction, oneSideGiven);
+            }
+        }
+        ASSERT_EQ(score.total, boardScore.total) << "board " << b;
+    }
+    EXPECT_GT(partial, 0);
 }
 
 // The pool scores the board's files as the board does, whatever they hold,

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "RecordingServices.h"
-#include "report/ScheduleLines.h"
-#include "report/TextLookup.h"
+#include "document/BoardReports.h"
 #include "services/AssetLocator.h"
+#include "services/FlagPictures.h"
 #include "storage/PoolSettings.h"
 #include "tournament/TournamentData.h"
 #include "venues/Celebration.h"
@@ -21,6 +21,7 @@
 #include "windows/StadiumForm.h"
 #include "windows/StandingsRulesForm.h"
 #include "windows/ThanksForm.h"
+#include "windows/VenueListForm.h"
 #include "windows/WinnerForm.h"
 
 #include <QString>
@@ -78,10 +79,7 @@ public:
             {"options", [&] { return std::make_unique<TOptionsForm>(main, [] { return true; }); }},
             {"schedule",
              [&] {
-                 const Preferences& preferences = main.preferences();
-                 return std::make_unique<TScheduleForm>(
-                     language, BuildScheduleLines(preferences.zoneShift, preferences.daylightShift,
-                                                  boardTexts(main.board()), m_h.dates));
+                 return std::make_unique<TScheduleForm>(language, boardScheduleLines(main));
              }},
             {"ranking criteria", [&] { return std::make_unique<TStandingsRulesForm>(nullptr, language); }},
             {"about", [&] { return std::make_unique<TAboutForm>(nullptr, language, m_links, m_assets); }},
@@ -91,7 +89,7 @@ public:
             {"dedication", [&] { return std::make_unique<TDedicationForm>(nullptr, m_assets); }},
             {"compare",
              [&] {
-                 auto compare = std::make_unique<TCompareForm>(language);
+                 auto compare = std::make_unique<TCompareForm>(language, main.tournament());
                  compare->followBoard(main);
                  return compare;
              }},
@@ -102,6 +100,19 @@ public:
                                    return std::make_unique<TStadiumForm>(nullptr, language, number, m_links, m_assets);
                                }});
         }
+        // Another tournament's venues, which have no pictures, and its champion under a flag.
+        windows.push_back({QStringLiteral("venues of 2026"), [&] {
+                               return std::make_unique<TVenueListForm>(nullptr, language, m_2026, 0);
+                           }});
+        windows.push_back({QStringLiteral("celebration with a flag"), [&] {
+                               const std::string team = "Bosnia and Herzegovina";
+                               const Celebration celebration =
+                                   ChampionClick(team, team, language.text("champion.congratulations"));
+                               return std::make_unique<TWinnerForm>(
+                                   nullptr, celebration, m_assets, false,
+                                   FlagPictures(m_assets).pixmap(QStringLiteral("BIH"), QSize(96, 64)),
+                                   QString::fromStdString(team));
+                           }});
         for (const std::string& team : longestTeamNames(language, 3)) {
             for (const bool favourite : {true, false}) {
                 const QString mood = favourite ? QStringLiteral("cheering ") : QStringLiteral("booing ");
@@ -134,6 +145,7 @@ private:
     }
 
     BoardHarness& m_h;
+    const Tournament m_2026 = shippedTournament("worldcup-2026");
     NoBrowser m_browser;
     NoDialogs m_dialogs;
     WebLinkLauncher m_links;

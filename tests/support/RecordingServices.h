@@ -54,4 +54,18 @@ struct BoardHarness {
     void set(std::string_view name, std::string_view text) { main.board().setText(name, text); }
 };
 
+// A board of any shipped tournament ("worldcup-2026"), which it owns.
+struct EditionHarness {
+    explicit EditionHarness(const std::string& id)
+        : tournament(shippedTournament(id))
+    {
+    }
+
+    Tournament tournament;
+    RecordingMessageService messages;
+    RecordingCursorService cursor;
+    FixedDateTimeFormat dates;
+    MainBoard main{Services{messages, cursor, dates}, tournament};
+};
+
 }  // namespace tiplark::testing

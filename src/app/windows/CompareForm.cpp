@@ -3,7 +3,7 @@
 #include "document/MainBoard.h"
 #include "i18n/Language.h"
 #include "i18n/LanguageTables.h"
-#include "scoring/Comparison.h"
+#include "scoring/TournamentComparison.h"
 #include "windows/ScreenCentre.h"
 
 #include <QFrame>
@@ -82,10 +82,13 @@ QWidget* legend(const Language& language)
 
 }  // namespace
 
-TCompareForm::TCompareForm(const Language& language, QWidget* parent)
+TCompareForm::TCompareForm(const Language& language, const Tournament& tournament, QWidget* parent)
     : QDialog(parent)
     , m_language(language)
-    , m_table(new QTableWidget(MatchCount, 4))
+    , m_tournament(tournament)
+    , m_real(realPlayed(tournament))
+    , m_stageList(scoringStages(tournament))
+    , m_table(new QTableWidget(tournament.matchCount(), 4))
     , m_matchTotal(new QLabel)
     , m_advanceTotal(new QLabel)
     , m_total(new QLabel)
@@ -108,18 +111,18 @@ TCompareForm::TCompareForm(const Language& language, QWidget* parent)
     m_table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     m_table->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 8);
-    for (int row = 0; row < MatchCount; ++row)
-        m_table->setItem(row, 0, new QTableWidgetItem(QString::fromStdString(matchTitle(language.index(), row))));
 
     auto* stages = new QGroupBox(text(language, "compare.advancing"));
     stages->setAccessibleName(stages->title());
     auto* stageLayout = new QGridLayout(stages);
-    for (int s = 0; s < StageCount; ++s) {
-        auto* name = new QLabel(QString::fromStdString(stageName(language.index(), static_cast<Stage>(s))));
-        m_stages[static_cast<size_t>(s)] = new QLabel;
-        m_stages[static_cast<size_t>(s)]->setObjectName(QStringLiteral("CompareStage%1").arg(s + 1));
-        stageLayout->addWidget(name, 0, s);
-        stageLayout->addWidget(m_stages[static_cast<size_t>(s)], 1, s);
+    for (size_t s = 0; s < m_stageList.size(); ++s) {
+        const int column = static_cast<int>(s);
+        auto* name = new QLabel(QString::fromStdString(stageName(language.index(), tournament, m_stageList[s])));
+        m_stages.push_back(new QLabel);
+        m_stages[s]->setObjectName(QStringLiteral("CompareStage%1").arg(column + 1));
+        m_stages[s]->setAccessibleName(name->text());
+        stageLayout->addWidget(name, 0, column);
+        stageLayout->addWidget(m_stages[s], 1, column);
     }
 
     m_matchTotal->setObjectName(QStringLiteral("CompareMatchTotal"));
@@ -177,22 +180,24 @@ void TCompareForm::boardChanged(const std::vector<ControlChange>& changes)
 
 void TCompareForm::refreshFromBoard()
 {
-    const TournamentOutcome outcome = readOutcome(*m_main);
-    showScore(outcome, scorePrediction(outcome, realOutcome(m_language.tournament())));
+    const PlayedPrediction played = boardPlayed(*m_main);
+    showScore(played, scoreTournament(m_tournament, played, m_real));
 }
 
-void TCompareForm::showEntry(const PoolEntry& entry)
+void TCompareForm::showEntry(const PoolMember& entry)
 {
     setWindowTitle(QString::fromStdString(fillIn(m_language.text("compare.titleOf"), entry.name)));
-    showScore(entry.outcome, entry.score);
+    showScore(entry.played, entry.score);
 }
 
-void TCompareForm::showScore(const TournamentOutcome& predicted, const PredictionScore& score)
+void TCompareForm::showScore(const PlayedPrediction& predicted, const TournamentScore& score)
 {
     const int language = m_language.index();
-    const std::vector<ComparisonRow> rows = comparisonRows(language, predicted, realOutcome(m_language.tournament()), score);
-    for (int row = 0; row < MatchCount; ++row) {
+    const std::vector<ComparisonRow> rows =
+        tournamentComparisonRows(language, m_tournament, predicted, m_real, score);
+    for (int row = 0; row < m_table->rowCount(); ++row) {
         const ComparisonRow& match = rows[static_cast<size_t>(row)];
+        m_table->setItem(row, 0, new QTableWidgetItem(QString::fromStdString(match.match)));
         m_table->setItem(row, 1, new QTableWidgetItem(QString::fromStdString(match.prediction)));
         m_table->setItem(row, 2, new QTableWidgetItem(QString::fromStdString(match.real)));
         auto* points = new QTableWidgetItem(QString::number(match.points));
@@ -201,13 +206,15 @@ void TCompareForm::showScore(const TournamentOutcome& predicted, const Predictio
         points->setForeground(Qt::black);
         m_table->setItem(row, 3, points);
     }
-    for (size_t s = 0; s < StageCount; ++s)
-        m_stages[s]->setText(QStringLiteral("%1 / %2").arg(score.advance[s]).arg(StagePoints[s] * StageTeams[s]));
-    m_matchTotal->setText(filled(m_language, "compare.matchTotal", score.matchTotal, MatchCount * ExactPoints) + "   "
+    for (size_t s = 0; s < m_stages.size(); ++s)
+        m_stages[s]->setText(
+            QStringLiteral("%1 / %2").arg(score.advance[s]).arg(m_stageList[s].points * m_stageList[s].teams));
+    const int matchMaximum = m_tournament.matchCount() * ExactScorePoints;
+    const int maximum = maximumPoints(m_tournament);
+    m_matchTotal->setText(filled(m_language, "compare.matchTotal", score.matchTotal, matchMaximum) + "   "
                           + QString::fromStdString(fillIn(m_language.text("compare.exactCount"), std::to_string(score.exact))));
-    m_advanceTotal->setText(
-        filled(m_language, "compare.advanceTotal", score.advanceTotal, MaximumPoints - MatchCount * ExactPoints));
-    m_total->setText(filled(m_language, "compare.total", score.total, MaximumPoints));
+    m_advanceTotal->setText(filled(m_language, "compare.advanceTotal", score.advanceTotal, maximum - matchMaximum));
+    m_total->setText(filled(m_language, "compare.total", score.total, maximum));
     m_total->setAccessibleName(m_total->text());
 }
 

@@ -1,13 +1,12 @@
 #include "windows/MainForm.h"
 
+#include "document/BoardReports.h"
 #include "document/BoxTexts.h"
 #include "document/ExitPrompt.h"
 #include "document/LoadFailure.h"
 #include "document/MainBoard.h"
 #include "document/PredictionsFile.h"
-#include "report/ScheduleLines.h"
-#include "report/TextLookup.h"
-#include "scoring/Comparison.h"
+#include "engine/TournamentFolders.h"
 #include "scoring/RealResults.h"
 #include "storage/PredictionsLocation.h"
 #include "venues/Celebration.h"
@@ -21,6 +20,7 @@
 #include "windows/ScheduleForm.h"
 #include "windows/StadiumForm.h"
 #include "windows/StandingsRulesForm.h"
+#include "windows/VenueListForm.h"
 #include "windows/WinnerForm.h"
 
 #include <QAction>
@@ -37,7 +37,7 @@ TMainForm::TMainForm(MainBoard& main, BrowserLauncher& browser, const std::strin
     , m_main(main)
     , m_predictionsPath(predictionsFilePath(programFolder))
     , m_view(new BoardView(main))
-    , m_menu(new MainMenu(menuBar()))
+    , m_menu(new MainMenu(menuBar(), main.tournament()))
     , m_links(browser, main.services().messages, main.services().cursor)
     , m_reportDialogs(this)
     // Reports are offered where the predictions are kept: the program's
@@ -102,6 +102,8 @@ void TMainForm::connectMenu()
         connect(city, &QAction::triggered, this, [this, city] { VenueFormSetup(city->data().toInt()); });
     for (QAction* link : m_menu->linkActions())
         connect(link, &QAction::triggered, this, [this, link] { CountryWebLink(link->data().toInt()); });
+    if (QAction* site = m_menu->tournamentSite())
+        connect(site, &QAction::triggered, this, [this] { m_links.OpenInDefaultBrowser(m_main.tournament().link); });
 }
 
 void TMainForm::watchTeamLabels()
@@ -255,16 +257,12 @@ void TMainForm::historyChanged()
 
 void TMainForm::Report1Click()
 {
-    m_report.Report1Click(m_main.preferences().languageIndex, boardTexts(m_main.board()));
+    m_report.Report1Click(boardReportLines(m_main));
 }
 
 void TMainForm::Schedule1Click()
 {
-    const Preferences& preferences = m_main.preferences();
-    TScheduleForm schedule(m_main.language(),
-                           BuildScheduleLines(preferences.zoneShift, preferences.daylightShift,
-                                              boardTexts(m_main.board()), m_main.services().dates),
-                           this);
+    TScheduleForm schedule(m_main.language(), boardScheduleLines(m_main), this);
     schedule.exec();
 }
 
@@ -285,7 +283,10 @@ void TMainForm::RankingCriteria1Click()
 
 void TMainForm::VenueFormSetup(int venue)
 {
-    showVenueWindow(this, m_main.language(), venue, m_links);
+    if (m_main.tournament().id == DefaultTournamentId)
+        showVenueWindow(this, m_main.language(), venue, m_links);
+    else
+        showVenueList(this, m_main.language(), m_main.tournament(), venue);
 }
 
 void TMainForm::About1Click()
@@ -352,7 +353,7 @@ void TMainForm::CompareRealResults1Click()
 {
     // Built afresh so that it speaks the language now in force.
     delete m_compare;
-    m_compare = new TCompareForm(m_main.language(), this);
+    m_compare = new TCompareForm(m_main.language(), m_main.tournament(), this);
     m_compare->followBoard(m_main);
     m_compare->show();
     m_compare->raise();

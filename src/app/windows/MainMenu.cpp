@@ -1,5 +1,7 @@
 #include "windows/MainMenu.h"
 
+#include "engine/Tournament.h"
+#include "engine/TournamentFolders.h"
 #include "i18n/Language.h"
 #include "i18n/LanguageTables.h"
 #include "services/AssetLocator.h"
@@ -25,11 +27,11 @@ QString englishText(const char* key)
 
 }  // namespace
 
-MainMenu::MainMenu(QMenuBar* bar)
+MainMenu::MainMenu(QMenuBar* bar, const Tournament& tournament)
     : QObject(bar)
     , m_bar(bar)
+    , m_tournament(tournament)
 {
-    const AssetLocator assets;
     QMenu* file = addMenu(bar, nullptr, "File1", "menu.file");
     addAction(file, "Clear1", "menu.clear");
     addAction(file, "Save1", "menu.save");
@@ -53,6 +55,21 @@ MainMenu::MainMenu(QMenuBar* bar)
     addAction(view, "RankingCriteria1", "menu.rankingCriteria");
     addAction(view, "CompareRealResults1", "menu.compare");
     addAction(view, "PredictionPool1", "menu.pool");
+
+    addAction(bar, "Options1", "menu.options");
+    QMenu* internet = addMenu(bar, nullptr, "Internet1", "menu.internetLinks");
+    if (tournament.id == DefaultTournamentId)
+        addOwnVenuesAndLinks(view, internet);
+    else
+        addTournamentVenuesAndLinks(view, internet);
+
+    addAction(bar, "About1", "menu.about");
+    addAction(bar, "MakeaDonation1", "menu.donate");
+}
+
+void MainMenu::addOwnVenuesAndLinks(QMenu* view, QMenu* internet)
+{
+    const AssetLocator assets;
     QMenu* stadiums = addMenu(nullptr, view, "Stadiums1", "menu.stadiums");
     for (const VenueInfo& venue : venues()) {
         QAction* city = addAction(stadiums, venue.menuItem, venue.cityKey);
@@ -60,11 +77,8 @@ MainMenu::MainMenu(QMenuBar* bar)
         m_cities.push_back(city);
     }
 
-    addAction(bar, "Options1", "menu.options");
-
     // The organiser's items: FIFA1 on the menu itself, the other three under
     // the tournament-site submenu.
-    QMenu* internet = addMenu(bar, nullptr, "Internet1", "menu.internetLinks");
     QMenu* worldCup = nullptr;
     for (const OrganizerLink& link : organizerLinks()) {
         QMenu* parent = internet;
@@ -90,9 +104,29 @@ MainMenu::MainMenu(QMenuBar* bar)
         item->setEnabled(link.address != nullptr);
         m_teams.push_back(item);
     }
+}
 
-    addAction(bar, "About1", "menu.about");
-    addAction(bar, "MakeaDonation1", "menu.donate");
+void MainMenu::addTournamentVenuesAndLinks(QMenu* view, QMenu* internet)
+{
+    // The venues by city, as the file names them in every language.
+    QMenu* stadiums = addMenu(nullptr, view, "Stadiums1", "menu.stadiums");
+    for (size_t v = 0; v < m_tournament.venues.size(); ++v) {
+        const Venue& venue = m_tournament.venues[v];
+        const std::string name = "Venue" + std::to_string(v + 1);
+        QAction* city = newAction(stadiums, name.c_str(), QString::fromStdString(venue.city));
+        city->setData(static_cast<int>(v));
+        m_cities.push_back(city);
+    }
+    const OrganizerLink& fifa = organizerLinks().front();
+    addLink(addAction(internet, fifa.menuItem, fifa.captionKey), fifa.tag);
+    m_tournamentSite = newAction(internet, "TournamentSite1", tournamentSiteCaption(LanguageEnglish));
+    m_tournamentSite->setData(QString::fromStdString(m_tournament.link));
+    m_tournamentSite->setEnabled(!m_tournament.link.empty());
+}
+
+QString MainMenu::tournamentSiteCaption(int languageIndex) const
+{
+    return QString::fromStdString(fillIn(languageText(languageIndex, "menu.tournamentSite"), std::to_string(m_tournament.year)));
 }
 
 QMenu* MainMenu::addMenu(QMenuBar* bar, QMenu* parent, const char* name, const char* key)
@@ -139,6 +173,8 @@ void MainMenu::applyLanguage(const Language& language)
         item.action->setText(QString::fromStdString(language.text(item.key)));
     for (size_t i = 0; i < m_teams.size(); ++i)
         m_teams[i]->setText(QString::fromStdString(language.teamName(federationLinks()[i].tag)));
+    if (m_tournamentSite)
+        m_tournamentSite->setText(tournamentSiteCaption(language.index()));
 }
 
 }  // namespace tiplark

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 #include <vector>
 
@@ -11,23 +12,30 @@ class QMenuBar;
 namespace tiplark {
 
 class Language;
+struct Tournament;
 
 // The main window's menu bar: File, Edit (Undo, Redo), View (with the venues), Options, Internet
 // Links (with the organiser and federation pages), About and the donation
 // item. Every action and submenu is named after its item (Save1, Stadiums1,
 // OfficialFootballSites1); city and link items carry their tag as data.
+// Another tournament than 2006 lists its own venues (Venue1 .., the venue's
+// index as data) and links its official page (TournamentSite1) instead of
+// the 2006 pages.
 class MainMenu : public QObject {
     Q_OBJECT
 
 public:
-    explicit MainMenu(QMenuBar* bar);
+    // The tournament must outlive the menu.
+    MainMenu(QMenuBar* bar, const Tournament& tournament);
 
     // Throws std::out_of_range for a name the menu does not have.
     QAction* action(const char* name) const;
-    // Berlin1 .. Stuttgart1, tags 100 .. 111.
+    // Berlin1 .. Stuttgart1, tags 100 .. 111; Venue1 .. for another tournament.
     const std::vector<QAction*>& cityActions() const { return m_cities; }
     // FIFA1, OfficialSite1, Rules1, OrganizingCommittee1 and the 32 team items.
     const std::vector<QAction*>& linkActions() const { return m_links; }
+    // The official page of another tournament than 2006; nullptr for 2006.
+    QAction* tournamentSite() const { return m_tournamentSite; }
 
     // Captions from the current language's texts (city names among them) and team names.
     void applyLanguage(const Language& language);
@@ -43,8 +51,13 @@ private:
     QAction* addAction(QWidget* parent, const char* name, const char* key);
     QAction* newAction(QWidget* parent, const char* name, const QString& caption);
     void addLink(QAction* action, int tag);
+    void addOwnVenuesAndLinks(QMenu* view, QMenu* internet);
+    void addTournamentVenuesAndLinks(QMenu* view, QMenu* internet);
+    QString tournamentSiteCaption(int languageIndex) const;
 
     QMenuBar* m_bar;
+    const Tournament& m_tournament;
+    QAction* m_tournamentSite = nullptr;
     std::vector<Captioned> m_captioned;
     std::vector<QAction*> m_cities;
     std::vector<QAction*> m_teams;

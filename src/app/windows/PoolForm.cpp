@@ -4,6 +4,9 @@
 #include "document/MainBoard.h"
 #include "document/PredictionsFile.h"
 #include "i18n/Language.h"
+#include "i18n/LanguageTables.h"
+#include "i18n/TournamentNames.h"
+#include "scoring/PoolRanking.h"
 #include "storage/PoolSettings.h"
 #include "windows/CompareForm.h"
 #include "windows/PointsBarDelegate.h"
@@ -22,6 +25,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <limits>
 
 namespace tiplark {
 namespace {
@@ -59,9 +63,11 @@ QString caption(const Language& language, const char* key)
 }
 
 // Why an entry is not ranked.
-const char* failureKey(const PoolEntry& entry)
+QString failure(const Language& language, const PoolMember& entry)
 {
-    return entry.readable() ? "pool.noValidScores" : loadFailureKey(entry.load);
+    if (!entry.otherTournament.empty())
+        return QString::fromStdString(fillIn(language.text("pool.otherTournament"), entry.otherTournament));
+    return text(language, entry.readable() ? "pool.noValidScores" : loadFailureKey(entry.load));
 }
 
 QTableWidgetItem* number(int value, int sortKey)
@@ -116,7 +122,7 @@ TPoolForm::TPoolForm(MainBoard& main, PredictionDialogs& dialogs, std::string se
     m_table->setTabKeyNavigation(false);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setSectionResizeMode(PointsColumn, QHeaderView::Stretch);
-    m_table->setItemDelegateForColumn(PointsColumn, new PointsBarDelegate(MaximumPoints, m_table));
+    m_table->setItemDelegateForColumn(PointsColumn, new PointsBarDelegate(maximumPoints(main.tournament()), m_table));
     m_table->setSortingEnabled(true);
 
     auto* hint = new QLabel(text(language, "pool.hint"));
@@ -200,17 +206,19 @@ void TPoolForm::remember()
 void TPoolForm::rebuild()
 {
     const Language& language = m_main.language();
-    std::vector<PoolEntry> entries;
+    const Tournament& tournament = m_main.tournament();
+    const PlayedPrediction real = realPlayed(tournament);
+    std::vector<PoolMember> entries;
     if (m_includeBoard->isChecked())
-        entries.push_back(scoreBoard(language.text("pool.currentBoard"), m_main));
+        entries.push_back(scoreBoardMember(language.text("pool.currentBoard"), m_main, real));
     for (const std::string& file : m_files)
-        entries.push_back(scorePredictionFile(file, m_main.tournament()));
-    m_entries = rankPool(std::move(entries));
+        entries.push_back(scoreFileMember(file, tournament, real));
+    m_entries = rankEntries(std::move(entries));
 
     m_table->setSortingEnabled(false);
     m_table->setRowCount(static_cast<int>(m_entries.size()));
     for (size_t i = 0; i < m_entries.size(); ++i) {
-        const PoolEntry& entry = m_entries[i];
+        const PoolMember& entry = m_entries[i];
         const int row = static_cast<int>(i);
         const QString fileName = QString::fromStdString(std::filesystem::path(entry.name).stem().string());
         auto* name = new SortedItem(fileName, fileName.toLower());
@@ -221,16 +229,17 @@ void TPoolForm::rebuild()
             name->setData(FileRole, QString::fromStdString(entry.name));
         m_table->setItem(row, NameColumn, name);
         if (entry.ranked()) {
-            const QString champion =
-                entry.champion ? QString::fromStdString(language.teamName(entry.champion)) : QStringLiteral("-");
+            const QString champion = entry.champion == NoTeam
+                                         ? QStringLiteral("-")
+                                         : QString::fromStdString(tournamentTeamName(language.index(), tournament, entry.champion));
             m_table->setItem(row, RankColumn, number(entry.rank, entry.rank));
             m_table->setItem(row, PointsColumn, number(entry.score.total, entry.score.total));
             m_table->setItem(row, ExactColumn, number(entry.score.exact, entry.score.exact));
             m_table->setItem(row, ChampionColumn, new SortedItem(champion, champion));
         } else {
             // Ranked by rank, unreadable files come after every ranked one.
-            const QString reason = text(language, failureKey(entry));
-            m_table->setItem(row, RankColumn, new SortedItem(QStringLiteral("-"), TeamCount * MaximumPoints));
+            const QString reason = failure(language, entry);
+            m_table->setItem(row, RankColumn, new SortedItem(QStringLiteral("-"), std::numeric_limits<int>::max()));
             m_table->setItem(row, PointsColumn, new SortedItem(reason, -1));
             m_table->setItem(row, ExactColumn, new SortedItem(QString(), -1));
             m_table->setItem(row, ChampionColumn, new SortedItem(QString(), QString()));
@@ -246,10 +255,10 @@ void TPoolForm::openComparison(int row)
     const QTableWidgetItem* name = m_table->item(row, NameColumn);
     if (!name)
         return;
-    const PoolEntry& entry = m_entries[static_cast<size_t>(name->data(EntryRole).toInt())];
+    const PoolMember& entry = m_entries[static_cast<size_t>(name->data(EntryRole).toInt())];
     if (!entry.ranked())
         return;
-    TCompareForm compare(m_main.language(), this);
+    TCompareForm compare(m_main.language(), m_main.tournament(), this);
     compare.showEntry(entry);
     compare.exec();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scoring/Pool.h"
+#include "scoring/BoardScoring.h"
 
 #include <QDialog>
 
@@ -18,8 +18,9 @@ class Language;
 class MainBoard;
 class PredictionDialogs;
 
-// The prediction pool: several predictions files, and the board if the user
-// wants, ranked against the real results in a sortable leaderboard. Files
+// The prediction pool: several predictions files of the board's tournament,
+// and the board if the user wants, ranked against the real results in a
+// sortable leaderboard. A file of another tournament is listed, not ranked. Files
 // chosen are added to the list and removed one at a time (the Remove button
 // or the Delete key); the list is remembered in the settings file. A file
 // that cannot be read, or holds no valid score, stays in the list with the
@@ -30,7 +31,7 @@ class TPoolForm : public QDialog {
 public:
     TPoolForm(MainBoard& main, PredictionDialogs& dialogs, std::string settingsPath, QWidget* parent = nullptr);
 
-    const std::vector<PoolEntry>& entries() const { return m_entries; }
+    const std::vector<PoolMember>& entries() const { return m_entries; }
     // The row's comparison, modal.
     void openComparison(int row);
 
@@ -46,7 +47,7 @@ private:
     PredictionDialogs& m_dialogs;
     std::string m_settingsPath;
     std::vector<std::string> m_files;
-    std::vector<PoolEntry> m_entries;
+    std::vector<PoolMember> m_entries;
     QPushButton* m_chooseButton;
     QPushButton* m_removeButton;
     QCheckBox* m_includeBoard;

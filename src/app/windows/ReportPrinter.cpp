@@ -1,7 +1,6 @@
 #include "windows/ReportPrinter.h"
 
 #include "report/ReportFile.h"
-#include "report/ReportLines.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -30,7 +29,7 @@ ReportPrinter::ReportPrinter(ReportDialogs& dialogs, MessageService& messages, Q
 {
 }
 
-void ReportPrinter::Report1Click(int languageIndex, const TextLookup& texts)
+void ReportPrinter::Report1Click(const std::vector<std::string>& lines)
 {
     const ReportDialogs::PrintChoice choice = m_dialogs.choosePrinter(m_printer);
     if (choice == ReportDialogs::PrintChoice::Cancel)
@@ -43,11 +42,11 @@ void ReportPrinter::Report1Click(int languageIndex, const TextLookup& texts)
         if (fileName.isEmpty())
             return;
         m_fileName = fileName;
-        error = writeReportFile(QFile::encodeName(fileName).toStdString(), BuildReportLines(languageIndex, texts));
+        error = writeReportFile(QFile::encodeName(fileName).toStdString(), lines);
         if (error)
             error = "Unable to write to " + QDir::toNativeSeparators(fileName).toStdString() + "\r" + *error;
     } else {
-        error = printLines(m_printer, BuildReportLines(languageIndex, texts));
+        error = printLines(m_printer, lines);
     }
     if (error)
         m_messages.showError(*error);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/Services.h"
-#include "report/TextLookup.h"
 #include "windows/ReportDialogs.h"
 
 #include <QPrinter>
@@ -23,8 +22,8 @@ public:
 
     // Cancelling either dialog writes nothing; a failing printer shows the
     // system's message, a failing file that message after the file's name.
-    // The board is only read.
-    void Report1Click(int languageIndex, const TextLookup& texts);
+    // The lines are the report as the board makes it (boardReportLines).
+    void Report1Click(const std::vector<std::string>& lines);
 
 private:
     // One report line per printed line in a fixed-pitch font, from the top

@@ -3,10 +3,13 @@
 #include "windows/ScreenCentre.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tiplark {
 namespace {
@@ -37,6 +40,12 @@ TScheduleForm::TScheduleForm(const Language& language, const std::vector<std::st
         m_scheduleList->addItem(qt(line));
     if (m_scheduleList->count() > 0)
         m_scheduleList->setCurrentRow(0);
+    // Wide enough for the longest line (another tournament's names its venues).
+    const QFontMetrics metrics(m_scheduleList->font());
+    int longest = 0;
+    for (const std::string& line : lines)
+        longest = std::max(longest, metrics.horizontalAdvance(qt(line)));
+    resize(std::max(width(), longest + 80), height());
 
     m_closeButton->setObjectName(QStringLiteral("CloseButton"));
     m_closeButton->setText(qt(language.text("schedule.close")));

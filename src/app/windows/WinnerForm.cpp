@@ -1,6 +1,10 @@
 #include "windows/WinnerForm.h"
 
 #include "document/MainBoard.h"
+#include "engine/KnownTeams.h"
+#include "engine/TournamentFolders.h"
+#include "i18n/LanguageTables.h"
+#include "services/FlagPictures.h"
 #include "windows/ScreenCentre.h"
 
 #include <QAudioDevice>
@@ -46,7 +50,7 @@ QLabel* makePicture(QWidget* parent, const char* name, const QPixmap& picture, Q
 }  // namespace
 
 TWinnerForm::TWinnerForm(QWidget* parent, const Celebration& celebration, const AssetLocator& assets,
-                         bool soundOutput)
+                         bool soundOutput, const QPixmap& flag, const QString& flagName)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("WinnerForm"));
@@ -91,7 +95,20 @@ TWinnerForm::TWinnerForm(QWidget* parent, const Celebration& celebration, const 
     texts->addStretch();
     texts->addWidget(congratulations);
     texts->addSpacing(12);
-    texts->addWidget(winner);
+    if (flag.isNull()) {
+        texts->addWidget(winner);
+    } else {
+        auto* flagLabel = new QLabel(this);
+        flagLabel->setObjectName(QStringLiteral("FlagImage"));
+        flagLabel->setPixmap(flag);
+        flagLabel->setAccessibleName(flagName);
+        auto* champion = new QHBoxLayout;
+        champion->addWidget(flagLabel);
+        champion->addSpacing(10);
+        champion->addWidget(winner);
+        champion->addStretch();
+        texts->addLayout(champion);
+    }
     texts->addStretch();
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(12, 16, 16, 16);
@@ -161,7 +178,17 @@ void showCelebrationWindow(QWidget* parent, const MainBoard& main)
     const Language& language = main.language();
     const Celebration celebration =
         ChampionClick(champion, language.favoriteName(), language.text("champion.congratulations"));
-    TWinnerForm form(parent, celebration, AssetLocator(), !QMediaDevices::audioOutputs().isEmpty());
+    const Tournament& tournament = main.tournament();
+    const TournamentPlay& play = main.rules().play();
+    const int team = knownTeams(tournament, play.prediction(), play.outcome()).champion;
+    QPixmap flag;
+    QString flagName;
+    if (tournament.id != DefaultTournamentId && team != NoTeam) {
+        flag = FlagPictures().pixmap(QString::fromStdString(tournament.teams[static_cast<size_t>(team)].code),
+                                     QSize(96, 64), parent ? parent->devicePixelRatioF() : 1.0);
+        flagName = QString::fromStdString(fillIn(language.text("champion.flag"), champion));
+    }
+    TWinnerForm form(parent, celebration, AssetLocator(), !QMediaDevices::audioOutputs().isEmpty(), flag, flagName);
     form.exec();
 }
 

@@ -6,6 +6,7 @@
 #include <QDialog>
 
 class QLabel;
+class QPixmap;
 class QSoundEffect;
 
 namespace tiplark {
@@ -19,8 +20,11 @@ class MainBoard;
 class TWinnerForm : public QDialog {
     Q_OBJECT
 public:
-    // soundOutput: whether the system has a sound-output device.
-    TWinnerForm(QWidget* parent, const Celebration& celebration, const AssetLocator& assets, bool soundOutput);
+    // soundOutput: whether the system has a sound-output device. A flag,
+    // where given, stands beside the champion's name under its accessible
+    // name.
+    TWinnerForm(QWidget* parent, const Celebration& celebration, const AssetLocator& assets, bool soundOutput,
+                const QPixmap& flag = {}, const QString& flagName = {});
 
     // The player that plays this celebration's sound, or nullptr when silent.
     QSoundEffect* activePlayer() const { return m_activePlayer; }
@@ -39,7 +43,9 @@ private:
 };
 
 // ChampionClick: opens the celebration for the team that Champion names and
-// waits until it is closed; does nothing while the final is undecided.
+// waits until it is closed; does nothing while the final is undecided. The
+// 2006 board celebrates with its trophies, any other tournament's champion
+// also with its flag.
 void showCelebrationWindow(QWidget* parent, const MainBoard& main);
 
 }  // namespace tiplark

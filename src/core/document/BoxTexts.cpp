@@ -58,6 +58,14 @@ BoxTexts predictionBoxTexts(const BoardControls& controls, const Tournament& tou
                 texts.push_back({group.score[m][side], goalsText(score.goals[side])});
         }
     }
+    // The orders of level teams before the knockout: they decide who plays
+    // there, and a team that changes empties its match's boxes.
+    for (const GroupControls& group : controls.groups) {
+        if (group.levelOrder != NoControl)
+            texts.push_back({group.levelOrder, levelOrderText(tournament, prediction.levelOrder.groups[static_cast<size_t>(group.group)])});
+    }
+    for (const ThirdsControls& thirds : controls.thirds)
+        texts.push_back({thirds.levelOrder, levelOrderText(tournament, prediction.levelOrder.thirds)});
     for (const RoundControls& round : controls.rounds) {
         for (const MatchControls& match : round.matches) {
             for (size_t side = 0; side < 2; ++side)
@@ -68,12 +76,6 @@ BoxTexts predictionBoxTexts(const BoardControls& controls, const Tournament& tou
                 texts.push_back({match.penalty[side], goalsText(prediction.knockout[static_cast<size_t>(match.match)].penalties[side])});
         }
     }
-    for (const GroupControls& group : controls.groups) {
-        if (group.levelOrder != NoControl)
-            texts.push_back({group.levelOrder, levelOrderText(tournament, prediction.levelOrder.groups[static_cast<size_t>(group.group)])});
-    }
-    for (const ThirdsControls& thirds : controls.thirds)
-        texts.push_back({thirds.levelOrder, levelOrderText(tournament, prediction.levelOrder.thirds)});
     return texts;
 }
 

@@ -55,6 +55,7 @@ public:
     const BoardRules& rules() const { return m_rules; }
     Clearing& clearing() { return m_clearing; }
     Services& services() { return m_services; }
+    const Services& services() const { return m_services; }
     UndoHistory& history() { return m_history; }
     // The predictions file the board was loaded from, as saves compare it.
     SettingsDocument& file() { return m_file; }

@@ -5,6 +5,10 @@
 #include "i18n/LanguageTables.h"
 #include "i18n/Preferences.h"
 #include "i18n/TimeZoneTable.h"
+#include "i18n/TournamentNames.h"
+#include "engine/TournamentFolders.h"
+
+#include <algorithm>
 
 namespace tiplark {
 namespace {
@@ -30,9 +34,60 @@ const std::array<std::string, LanguageCount>& OptionsModel::languageEntries()
     return entries;
 }
 
-const std::array<std::string, FavoriteEntryCount>& OptionsModel::favoriteEntries() const
+namespace {
+
+bool ownFavoriteList(const MainBoard& main)
 {
-    return favoriteList(m_favoriteLanguage);
+    return main.tournament().id == DefaultTournamentId;
+}
+
+}  // namespace
+
+std::vector<int> OptionsModel::favoriteOrder() const
+{
+    const Tournament& tournament = m_main.tournament();
+    std::vector<std::string> names;
+    for (size_t t = 0; t < tournament.teams.size(); ++t)
+        names.push_back(tournamentTeamName(m_favoriteLanguage, tournament, static_cast<int>(t)));
+    std::vector<int> order(tournament.teams.size());
+    for (size_t t = 0; t < order.size(); ++t)
+        order[t] = static_cast<int>(t);
+    std::stable_sort(order.begin(), order.end(), [&names](int a, int b) {
+        return names[static_cast<size_t>(a)] < names[static_cast<size_t>(b)];
+    });
+    std::vector<int> numbers = {0};
+    for (const int team : order)
+        numbers.push_back(team + 1);
+    return numbers;
+}
+
+std::vector<std::string> OptionsModel::favoriteEntries() const
+{
+    const auto& own = favoriteList(m_favoriteLanguage);
+    if (ownFavoriteList(m_main))
+        return std::vector<std::string>(own.begin(), own.end());
+    const Tournament& tournament = m_main.tournament();
+    std::vector<std::string> entries;
+    for (const int team : favoriteOrder())
+        entries.push_back(team == 0 ? own.front() : tournamentTeamName(m_favoriteLanguage, tournament, team - 1));
+    return entries;
+}
+
+int OptionsModel::favoriteAt(int position) const
+{
+    if (ownFavoriteList(m_main))
+        return tiplark::favoriteAt(m_favoriteLanguage, position);
+    const std::vector<int> order = favoriteOrder();
+    return position >= 0 && position < static_cast<int>(order.size()) ? order[static_cast<size_t>(position)] : -1;
+}
+
+int OptionsModel::favoritePosition(int favorite) const
+{
+    if (ownFavoriteList(m_main))
+        return tiplark::favoritePosition(m_favoriteLanguage, favorite);
+    const std::vector<int> order = favoriteOrder();
+    const auto found = std::find(order.begin(), order.end(), favorite);
+    return found == order.end() ? 0 : static_cast<int>(found - order.begin());
 }
 
 void OptionsModel::FormShow()
@@ -52,7 +107,7 @@ void OptionsModel::FormShow()
     m_daylight = preferences.daylightShift != 0.0;
     const bool knownLanguage = preferences.languageIndex >= 0 && preferences.languageIndex < LanguageCount;
     m_languageSelection = knownLanguage ? preferences.languageIndex : -1;
-    m_favoriteSelection = favoritePosition(m_favoriteLanguage, m_pendingFavorite);
+    m_favoriteSelection = favoritePosition(m_pendingFavorite);
     LangCBChange();
     m_timeZoneSelection = timeZoneEntryFor(preferences.zoneCode, preferences.zoneShift);
 }
@@ -62,13 +117,13 @@ void OptionsModel::LangCBChange()
     const bool hadFavorite = m_favoriteSelection >= 0;
     m_favoriteLanguage = effectiveLanguage(m_languageSelection);
     setCaptions(m_favoriteLanguage);
-    m_favoriteSelection = hadFavorite ? favoritePosition(m_favoriteLanguage, m_pendingFavorite) : -1;
+    m_favoriteSelection = hadFavorite ? favoritePosition(m_pendingFavorite) : -1;
 }
 
 void OptionsModel::FavCBChange()
 {
     if (m_favoriteSelection >= 0)
-        m_pendingFavorite = favoriteAt(m_favoriteLanguage, m_favoriteSelection);
+        m_pendingFavorite = favoriteAt(m_favoriteSelection);
 }
 
 bool OptionsModel::OKButtonClick()
@@ -125,8 +180,12 @@ void OptionsModel::storePreferences()
         language.CopyTeamNamesToPrevious();
     preferences.teamNamesPending = true;
     preferences.languageIndex = effectiveLanguage(m_languageSelection);
-    const int favorite = m_favoriteSelection >= 0 ? favoriteAt(m_favoriteLanguage, m_favoriteSelection) : 0;
+    const int favorite = m_favoriteSelection >= 0 ? favoriteAt(m_favoriteSelection) : 0;
     preferences.favoriteIndex = favorite >= 0 ? favorite : 0;
+    const Tournament& tournament = m_main.tournament();
+    preferences.favoriteTeam = preferences.favoriteIndex > 0 && !ownFavoriteList(m_main)
+                                   ? tournament.teams[static_cast<size_t>(preferences.favoriteIndex - 1)].code
+                                   : std::string();
     const bool listed = m_timeZoneSelection < TimeZoneCount;
     preferences.zoneCode = listed ? timeZones()[static_cast<size_t>(m_timeZoneSelection)].code : NoZoneCode;
     preferences.zoneShift = zoneShiftOf(m_timeZoneSelection);

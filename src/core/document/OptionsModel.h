@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace tiplark {
 
@@ -70,9 +71,11 @@ public:
 
     // The TimeZoneCB entries in the language the dialog's captions show.
     std::array<std::string, TimeZoneCount> timeZoneEntries() const;
-    // The FavCB entries in the order of the language they are shown in.
-    const std::array<std::string, FavoriteEntryCount>& favoriteEntries() const;
-    // The favourite the dialog would store: canonical index 0..32.
+    // The FavCB entries in the order of the language they are shown in:
+    // "none", then the board's tournament's teams.
+    std::vector<std::string> favoriteEntries() const;
+    // The favourite the dialog would store: the team number (from 1 in the
+    // tournament's list), 0 for none.
     int pendingFavorite() const { return m_pendingFavorite; }
     const OptionsCaptions& captions() const { return m_captions; }
     bool cancelEnabled() const { return m_cancelEnabled; }
@@ -80,6 +83,12 @@ public:
 private:
     void setCaptions(int languageIndex);
     void storePreferences();
+    // Team number at a FavCB position (-1 outside the list), and back (0
+    // for a number outside the teams); 2006 keeps its own list's order.
+    int favoriteAt(int position) const;
+    int favoritePosition(int favorite) const;
+    // The team numbers in FavCB order of the current language, "none" first.
+    std::vector<int> favoriteOrder() const;
 
     MainBoard& m_main;
     SaveAll m_save;

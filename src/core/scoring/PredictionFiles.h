@@ -18,6 +18,9 @@ struct FilePrediction {
     Preferences preferences;
     // The board's own file (Tiplark.ini), read by the board's loader.
     bool boardFile = false;
+    // The board's own file whose scores, given, are all damaged: its empty
+    // prediction would say nothing about the file.
+    bool noValidScores = false;
 
     bool loaded() const { return load == PredictionsLoad::Loaded; }
 };
@@ -29,6 +32,15 @@ struct FilePrediction {
 // std::runtime_error for a board file when the catalog lacks the board's
 // tournament.
 FilePrediction readFilePrediction(const TournamentCatalog& catalog, const std::string& path);
+
+// A file read as a prediction of one tournament: a file naming another
+// (or the board's own file, for any other tournament) is not read, and the
+// id it names is given instead.
+struct OneTournamentFile {
+    FilePrediction read;
+    std::string otherTournament;  // the id of the file's tournament when it is not the one asked for
+};
+OneTournamentFile readFilePrediction(const Tournament& tournament, const std::string& path);
 
 // The tournament of the id, or std::runtime_error saying that none has it.
 const Tournament& catalogTournament(const TournamentCatalog& catalog, const std::string& id);

@@ -4,8 +4,32 @@
 #include "i18n/LanguageTables.h"
 #include "i18n/TournamentNames.h"
 
+#include <string_view>
+
 namespace tiplark {
 namespace {
+
+// A row names one match of a round: "Quarter-final 2" where the round's
+// name is a plural. A round without an entry is named as the round.
+struct MatchTitle {
+    std::string_view round;
+    const char* key;
+};
+constexpr MatchTitle MatchTitles[] = {
+    {"round-of-16", "compare.roundOf16"}, {"quarter-finals", "compare.quarterFinal"},
+    {"semi-finals", "compare.semiFinal"}, {"third-place", "board.third"},
+    {"final", "board.final"},
+};
+
+const std::string& roundMatchTitle(int languageIndex, const Tournament& tournament, int round)
+{
+    const std::string& id = tournament.rounds[static_cast<size_t>(round)].id;
+    for (const MatchTitle& title : MatchTitles) {
+        if (title.round == id)
+            return languageText(languageIndex, title.key);
+    }
+    return roundName(languageIndex, tournament, round);
+}
 
 std::string teamText(int languageIndex, const Tournament& tournament, int team)
 {
@@ -43,11 +67,11 @@ std::vector<ComparisonRow> tournamentComparisonRows(int languageIndex, const Tou
         }
     }
     for (size_t r = 0; r < tournament.rounds.size(); ++r) {
-        const std::vector<int> matches = roundByNumber(tournament, static_cast<int>(r));
-        const std::string& round = roundName(languageIndex, tournament, static_cast<int>(r));
+        const std::vector<int>& matches = tournament.rounds[r].matches;
+        const std::string& title = roundMatchTitle(languageIndex, tournament, static_cast<int>(r));
         for (size_t k = 0; k < matches.size(); ++k) {
             const auto m = static_cast<size_t>(matches[k]);
-            rows.push_back({matches.size() > 1 ? round + " " + std::to_string(k + 1) : round,
+            rows.push_back({matches.size() > 1 ? title + " " + std::to_string(k + 1) : title,
                             matchText(languageIndex, tournament, predicted.known.knockout[m], predicted.prediction.knockout[m]),
                             matchText(languageIndex, tournament, real.known.knockout[m], real.prediction.knockout[m]),
                             score.knockout[m]});

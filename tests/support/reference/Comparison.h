@@ -1,20 +1,16 @@
 #pragma once
 
 #include "i18n/LanguageTables.h"
-#include "scoring/Scoring.h"
+#include "reference/Scoring.h"
+#include "scoring/TournamentComparison.h"
 
 #include <string>
 #include <vector>
 
 namespace tiplark {
 
-// One match of a comparison as both front ends show it, in a language.
-struct ComparisonRow {
-    std::string match;       // "Group A 1", "Round of 16 6", "Final"
-    std::string prediction;  // "Germany 4-2 Costa Rica"; "?" for a team not known
-    std::string real;        // "Switzerland 0-0 Ukraine (0-3)"
-    int points = 0;
-};
+// The 2006 program's own comparison of a board, kept as the second
+// implementation the generic comparison rows are checked against.
 
 std::string matchTitle(int languageIndex, int index);
 std::string matchText(int languageIndex, const MatchRecord& match);

@@ -1,4 +1,4 @@
-#include "scoring/Scoring.h"
+#include "reference/Scoring.h"
 
 #include "platform/ScoreText.h"
 

@@ -1,4 +1,4 @@
-#include "scoring/Pool.h"
+#include "reference/Pool.h"
 
 #include "document/BoxTexts.h"
 #include "scoring/PoolRanking.h"

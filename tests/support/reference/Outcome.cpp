@@ -1,4 +1,4 @@
-#include "scoring/Outcome.h"
+#include "reference/Outcome.h"
 
 #include "document/MainBoard.h"
 #include "i18n/LanguageTables.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scoring/Outcome.h"
+#include "reference/Outcome.h"
 
 #include <array>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "document/PredictionsFile.h"
-#include "scoring/Scoring.h"
+#include "reference/Scoring.h"
 
 #include <string>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "scoring/Comparison.h"
+#include "reference/Comparison.h"
 
 #include "i18n/LanguageTables.h"
 #include "i18n/TeamNameTables.h"
