@@ -4,14 +4,18 @@
 #include "windows/MainForm.h"
 
 #include "RecordingServices.h"
+#include "document/LevelOrderModel.h"
 #include "document/PredictionsFile.h"
+#include "engine/TournamentCatalog.h"
 #include "i18n/LanguageTables.h"
 #include "report/ScheduleLines.h"
 #include "storage/PoolSettings.h"
 #include "venues/Celebration.h"
 #include "windows/AboutForm.h"
 #include "windows/CompareForm.h"
+#include "windows/BoardView.h"
 #include "windows/DonationForm.h"
+#include "windows/LevelOrderForm.h"
 #include "windows/OptionsForm.h"
 #include "windows/PictureForm.h"
 #include "windows/PoolForm.h"
@@ -27,6 +31,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QToolTip>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -182,6 +187,39 @@ public:
                & save(booed, "CelebrationOther");
     }
 
+    // The 2018 board on the real group scores, which leave Senegal and
+    // Japan level on everything they decide: group H's mark, its hint, and
+    // the choice of order it opens.
+    bool levelOrder()
+    {
+        const TournamentCatalog catalog({TIPLARK_TOURNAMENTS});
+        const Tournament* tournament = catalog.find("worldcup-2018");
+        if (!tournament)
+            return false;
+        testing::TournamentBoardHarness h(*tournament);
+        h.typeRealGroupScores();
+        h.main.ApplyLanguage();
+        QTemporaryDir folder;
+        TMainForm form(h.main, m_browser, (folder.path() + "/").toStdString());
+        form.resize(1280, 740);
+        bool saved = save(form, "Main2018LevelMark");
+
+        const ControlId mark = h.main.controls().groups[7].levelMark;
+        form.show();
+        QWidget* button = form.boardView().widget(mark);
+        QToolTip::showText(button->mapToGlobal(QPoint(0, button->height())), button->toolTip(), button);
+        QApplication::processEvents();
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->inherits("QTipLabel") && window->isVisible())
+                saved &= save(*window, "Main2018LevelMarkHint");
+        }
+        QToolTip::hideText();
+        form.hide();
+
+        TLevelOrderForm dialog(h.main.language(), *LevelOrderModel::forMark(h.main, mark));
+        return save(dialog, "LevelOrder") && saved;
+    }
+
 private:
     QString m_output;
     NoBrowser m_browser;
@@ -208,5 +246,6 @@ int main(int argc, char* argv[])
         saved &= renderer.scoring(language);
     }
     saved &= renderer.pictures();
+    saved &= renderer.levelOrder();
     return saved ? 0 : 1;
 }

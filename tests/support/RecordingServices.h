@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TournamentFiles.h"
+#include "document/BoxTexts.h"
 #include "document/MainBoard.h"
 #include "platform/DateTime.h"
 #include "platform/Services.h"
@@ -52,6 +53,32 @@ struct BoardHarness {
     Board& board() { return main.board(); }
     const std::string& text(std::string_view name) { return main.board().text(name); }
     void set(std::string_view name, std::string_view text) { main.board().setText(name, text); }
+};
+
+// A main board of any shipped edition, wired like BoardHarness.
+struct TournamentBoardHarness {
+    explicit TournamentBoardHarness(const std::string& id) : tournament(shippedTournament(id)) {}
+    explicit TournamentBoardHarness(Tournament edition) : tournament(std::move(edition)) {}
+
+    Tournament tournament;
+    RecordingMessageService messages;
+    RecordingCursorService cursor;
+    FixedDateTimeFormat dates;
+    MainBoard main{Services{messages, cursor, dates}, tournament};
+
+    // Sets the boxes to a prediction as a load does.
+    void type(const Prediction& prediction)
+    {
+        setBoxes(main.board(), predictionBoxTexts(main.controls(), tournament, prediction));
+    }
+    // The real group scores, without the real order of level teams or any
+    // knockout score: what a user who typed the group stage has.
+    void typeRealGroupScores()
+    {
+        Prediction prediction = Prediction::empty(tournament);
+        prediction.group = Prediction::real(tournament).group;
+        type(prediction);
+    }
 };
 
 }  // namespace tiplark::testing

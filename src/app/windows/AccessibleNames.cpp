@@ -27,6 +27,8 @@ AccessibleNames::AccessibleNames(const Board& board, const BoardControls& contro
         nameGroup(controls.groups[g], QStringLiteral("Group ") + QLatin1Char(groups()[static_cast<size_t>(g)].letter));
     for (int r = 0; r < RoundCount; ++r)
         nameRound(controls.rounds[r], QString::fromLatin1(RoundTitles[static_cast<size_t>(r)]));
+    for (const ThirdsControls& thirds : controls.thirds)
+        nameLevelMark(thirds.levelMark, thirds.heading);
     set(controls.champion, [this, id = controls.champion] { return QStringLiteral("Champion: ") + team(id); },
         {controls.champion});
 }
@@ -55,6 +57,17 @@ void AccessibleNames::nameClearButton(ControlId button, ControlId heading)
     }, {button, heading});
 }
 
+void AccessibleNames::nameLevelMark(ControlId mark, ControlId heading)
+{
+    // The table's heading and the mark's hint, which names the level teams,
+    // what ordered them and what the button does: "Group H: Senegal = Japan: …".
+    set(mark, [this, mark, heading] {
+        QString hint = QString::fromStdString(m_board.control(mark).hint);
+        hint.replace(QLatin1Char('\r'), QLatin1Char(' '));
+        return QString::fromStdString(m_board.text(heading)) + QStringLiteral(": ") + hint;
+    }, {mark, heading});
+}
+
 QString AccessibleNames::team(ControlId label) const
 {
     const std::string& text = m_board.text(label);
@@ -78,6 +91,8 @@ void AccessibleNames::nameGroup(const GroupControls& group, const QString& title
     }
 
     set(group.standingsPanel, [title] { return title + QStringLiteral(" table"); });
+    if (group.levelMark != NoControl)
+        nameLevelMark(group.levelMark, group.standingsHeading);
     for (int row = 0; row < TeamsPerGroup; ++row) {
         const QString place = title + QStringLiteral(", row ") + QString::number(row + 1);
         set(group.name[row], [this, place, id = group.name[row]] { return place + QStringLiteral(", ") + team(id); },

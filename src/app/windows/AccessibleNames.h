@@ -28,6 +28,7 @@ private:
     void nameGroup(const GroupControls& group, const QString& title);
     void nameRound(const RoundControls& round, const QString& title);
     void nameClearButton(ControlId button, ControlId heading);
+    void nameLevelMark(ControlId mark, ControlId heading);
     void set(ControlId id, Namer namer, std::initializer_list<ControlId> quoted = {});
     QString team(ControlId label) const;
 

@@ -18,6 +18,7 @@ constexpr qreal StandingsPitch = 104;
 constexpr qreal LineHeight = 18;
 constexpr qreal BoxWidth = 21;
 constexpr qreal ClearButtonSize = 15;
+constexpr qreal LevelMarkSize = 17;
 constexpr qreal Margin = 6;
 
 // Knockout panels in round order: GPFinal8, GPFinal4, GPFinal2, GPThird, GPFinal.
@@ -113,6 +114,12 @@ void BoardLayout::placeStandings(const GroupControls& group, int index)
         const qreal top = rowTop + static_cast<qreal>(row) * rowPitch;
         place(group.rowNumber[row], {Margin, top, 14, LineHeight});
         place(group.name[row], {Margin + 14, top, cellsLeft - Margin - 16, LineHeight});
+    }
+    // The level mark ends the heading's part of the row, right of its short
+    // caption: the columns take the row up to the panel's edge.
+    if (group.levelMark != NoControl) {
+        place(group.levelMark, {cellsLeft - 4 - LevelMarkSize, 2, LevelMarkSize, LevelMarkSize}, SmallFont);
+        emphasise(group.levelMark);
     }
 }
 
