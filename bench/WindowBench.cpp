@@ -1,6 +1,6 @@
 // The real main window under the offscreen platform, mirroring the board.
 #include "BenchSupport.h"
-#include "TournamentBoard.h"
+#include "RecordingServices.h"
 #include "tournament/TournamentData.h"
 #include "windows/BoardView.h"
 #include "windows/MainForm.h"
@@ -73,7 +73,7 @@ BENCHMARK(KeystrokeWindow)->Unit(benchmark::kMicrosecond);
 // every label, flag and name that changes.
 void Keystroke2026Window(benchmark::State& state)
 {
-    testing::TournamentBoard board("worldcup-2026");
+    testing::EditionHarness board("worldcup-2026");
     NoBrowser browser;
     const testing::TemporaryFolder folder;
     TMainForm form(board.main, browser, folder.path().string() + "/");

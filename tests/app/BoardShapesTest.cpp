@@ -2,7 +2,7 @@
 // 2006 board's coordinates, 2026 on its two pages; scores typed into the
 // window reach the champion as the engine plays them.
 #include "EveryWindow.h"
-#include "TournamentBoard.h"
+#include "RecordingServices.h"
 #include "engine/TournamentPlay.h"
 #include "i18n/LanguageTables.h"
 #include "i18n/TournamentNames.h"
@@ -22,7 +22,7 @@ namespace tiplark {
 namespace {
 
 using testing::NoBrowser;
-using testing::TournamentBoard;
+using testing::EditionHarness;
 
 // A main window over a shipped tournament's board, shown in a language.
 struct Window {
@@ -42,7 +42,7 @@ struct Window {
 
     QTemporaryDir folder;
     NoBrowser browser;
-    TournamentBoard board;
+    EditionHarness board;
     TMainForm form;
 };
 
@@ -128,8 +128,8 @@ private slots:
     void thirtyTwoTeamEditionsKeepThe2006Board()
     {
         QFETCH(QString, tournament);
-        const TournamentBoard classic("worldcup-2006");
-        const TournamentBoard edition(tournament.toStdString());
+        const EditionHarness classic("worldcup-2006");
+        const EditionHarness edition(tournament.toStdString());
         const BoardLayout expected(classic.main.board(), classic.main.controls(), classic.tournament);
         const BoardLayout laid(edition.main.board(), edition.main.controls(), edition.tournament);
         QCOMPARE(laid.pages().size(), size_t{1});

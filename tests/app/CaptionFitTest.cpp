@@ -2,7 +2,6 @@
 // cut off by a box sized for English is the risk of a translated window.
 #include "EveryWindow.h"
 #include "RecordingServices.h"
-#include "TournamentBoard.h"
 #include "i18n/TeamNameTables.h"
 #include "windows/BoardView.h"
 #include "windows/MainForm.h"
@@ -303,7 +302,7 @@ private slots:
         QFont font = m_font;
         font.setPointSizeF(m_font.pointSizeF() * fontScale);
         QApplication::setFont(font);
-        testing::TournamentBoard board("worldcup-2026");
+        testing::EditionHarness board("worldcup-2026");
         NoBrowser browser;
         QTemporaryDir folder;
         TMainForm form(board.main, browser, folder.path().toStdString() + "/");

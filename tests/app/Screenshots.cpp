@@ -8,9 +8,10 @@
 
 #include "NextModal.h"
 #include "RecordingServices.h"
-#include "TournamentBoard.h"
 #include "document/BoardReports.h"
+#include "document/LevelOrderModel.h"
 #include "document/PredictionsFile.h"
+#include "engine/TournamentCatalog.h"
 #include "i18n/LanguageTables.h"
 #include "scoring/PredictionFiles.h"
 #include "scoring/RealResults.h"
@@ -20,6 +21,7 @@
 #include "windows/BoardView.h"
 #include "windows/CompareForm.h"
 #include "windows/DonationForm.h"
+#include "windows/LevelOrderForm.h"
 #include "windows/OptionsForm.h"
 #include "windows/PictureForm.h"
 #include "windows/PoolForm.h"
@@ -36,6 +38,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QToolTip>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -113,7 +116,7 @@ public:
     // its pages at a window size.
     bool tournamentWindow(const std::string& id, int language, QSize size, const QString& name)
     {
-        testing::TournamentBoard board(id);
+        testing::EditionHarness board(id);
         QTemporaryDir folder;
         TMainForm form(board.main, m_browser, (folder.path() + "/").toStdString());
         board.main.preferences().languageIndex = language;
@@ -256,6 +259,38 @@ public:
         });
         showCelebrationWindow(nullptr, h.main);
         return saved && celebrate.answered();
+
+    // The 2018 board on the real group scores, which leave Senegal and
+    // Japan level on everything they decide: group H's mark, its hint, and
+    // the choice of order it opens.
+    bool levelOrder()
+    {
+        const TournamentCatalog catalog({TIPLARK_TOURNAMENTS});
+        const Tournament* tournament = catalog.find("worldcup-2018");
+        if (!tournament)
+            return false;
+        testing::EditionHarness h(*tournament);
+        h.typeRealGroupScores();
+        h.main.ApplyLanguage();
+        QTemporaryDir folder;
+        TMainForm form(h.main, m_browser, (folder.path() + "/").toStdString());
+        form.resize(1280, 740);
+        bool saved = save(form, "Main2018LevelMark");
+
+        const ControlId mark = h.main.controls().groups[7].levelMark;
+        form.show();
+        QWidget* button = form.boardView().widget(mark);
+        QToolTip::showText(button->mapToGlobal(QPoint(0, button->height())), button->toolTip(), button);
+        QApplication::processEvents();
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->inherits("QTipLabel") && window->isVisible())
+                saved &= save(*window, "Main2018LevelMarkHint");
+        }
+        QToolTip::hideText();
+        form.hide();
+
+        TLevelOrderForm dialog(h.main.language(), *LevelOrderModel::forMark(h.main, mark));
+        return save(dialog, "LevelOrder") && saved;
     }
 
 private:
@@ -289,5 +324,6 @@ int main(int argc, char* argv[])
     }
     saved &= renderer.tournamentWindow("worldcup-2022", tiplark::LanguageEnglish, QSize(1280, 740), "Main2022English");
     saved &= renderer.pictures();
+    saved &= renderer.levelOrder();
     return saved ? 0 : 1;
 }

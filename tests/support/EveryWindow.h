@@ -12,6 +12,7 @@
 #include "windows/AboutForm.h"
 #include "windows/CompareForm.h"
 #include "windows/DonationForm.h"
+#include "windows/LevelOrderForm.h"
 #include "windows/MainForm.h"
 #include "windows/OptionsForm.h"
 #include "windows/PictureForm.h"
@@ -94,6 +95,7 @@ public:
                  return compare;
              }},
             {"pool", [&] { return std::make_unique<TPoolForm>(main, m_dialogs, settingsPath()); }},
+            {"level order", [&] { return levelOrderForm(main.preferences().languageIndex); }},
         };
         for (const VenueInfo& venue : venues()) {
             windows.push_back({QStringLiteral("venue %1").arg(venue.number), [&, number = venue.number] {
@@ -144,8 +146,24 @@ private:
         return names;
     }
 
+    // The order of 2018's group H, Senegal and Japan level on the real
+    // scores, on a board of that edition in the same language.
+    std::unique_ptr<QWidget> levelOrderForm(int language)
+    {
+        if (!m_levelBoard) {
+            m_levelBoard = std::make_unique<EditionHarness>("worldcup-2018");
+            m_levelBoard->typeRealGroupScores();
+        }
+        MainBoard& main = m_levelBoard->main;
+        main.preferences().languageIndex = language;
+        main.ApplyLanguage();
+        return std::make_unique<TLevelOrderForm>(
+            main.language(), *LevelOrderModel::forMark(main, main.controls().groups[7].levelMark));
+    }
+
     BoardHarness& m_h;
     const Tournament m_2026 = shippedTournament("worldcup-2026");
+    std::unique_ptr<EditionHarness> m_levelBoard;
     NoBrowser m_browser;
     NoDialogs m_dialogs;
     WebLinkLauncher m_links;

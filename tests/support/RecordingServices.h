@@ -1,6 +1,7 @@
 #pragma once
 
 #include "TournamentFiles.h"
+#include "document/BoxTexts.h"
 #include "document/MainBoard.h"
 #include "platform/DateTime.h"
 #include "platform/Services.h"
@@ -54,18 +55,33 @@ struct BoardHarness {
     void set(std::string_view name, std::string_view text) { main.board().setText(name, text); }
 };
 
-// A board of any shipped tournament ("worldcup-2026"), which it owns.
+// A main board of any shipped edition ("worldcup-2026"), which owns its
+// tournament, wired like BoardHarness.
 struct EditionHarness {
-    explicit EditionHarness(const std::string& id)
-        : tournament(shippedTournament(id))
-    {
-    }
+    explicit EditionHarness(const std::string& id) : tournament(shippedTournament(id)) {}
+    explicit EditionHarness(Tournament edition) : tournament(std::move(edition)) {}
 
     Tournament tournament;
     RecordingMessageService messages;
     RecordingCursorService cursor;
     FixedDateTimeFormat dates;
     MainBoard main{Services{messages, cursor, dates}, tournament};
+
+    // Sets the boxes to a prediction as a load does.
+    void type(const Prediction& prediction)
+    {
+        setBoxes(main.board(), predictionBoxTexts(main.controls(), tournament, prediction));
+    }
+    // Every real result of the tournament, as a load sets them.
+    void fillRealResults() { type(Prediction::real(tournament)); }
+    // The real group scores, without the real order of level teams or any
+    // knockout score: what a user who typed the group stage has.
+    void typeRealGroupScores()
+    {
+        Prediction prediction = Prediction::empty(tournament);
+        prediction.group = Prediction::real(tournament).group;
+        type(prediction);
+    }
 };
 
 }  // namespace tiplark::testing

@@ -29,8 +29,10 @@ AccessibleNames::AccessibleNames(const Board& board, const BoardControls& contro
         nameGroup(group);
     for (const RoundControls& round : controls.rounds)
         nameRound(round, round.round);
-    for (const ThirdsControls& thirds : controls.thirds)
+    for (const ThirdsControls& thirds : controls.thirds) {
         nameThirds(thirds);
+        nameLevelMark(thirds.levelMark, thirds.heading);
+    }
     set(controls.champion, [this, id = controls.champion] { return word("a11y.champion").arg(team(id)); },
         {controls.champion});
 }
@@ -64,6 +66,17 @@ void AccessibleNames::nameClearButton(ControlId button, ControlId heading)
     }, {button, heading});
 }
 
+void AccessibleNames::nameLevelMark(ControlId mark, ControlId heading)
+{
+    // The table's heading and the mark's hint, which names the level teams,
+    // what ordered them and what the button does: "Group H: Senegal = Japan: …".
+    set(mark, [this, mark, heading] {
+        QString hint = QString::fromStdString(m_board.control(mark).hint);
+        hint.replace(QLatin1Char('\r'), QLatin1Char(' '));
+        return QString::fromStdString(m_board.text(heading)) + QStringLiteral(": ") + hint;
+    }, {mark, heading});
+}
+
 QString AccessibleNames::team(ControlId label) const
 {
     const std::string& name = m_board.text(label);
@@ -89,6 +102,8 @@ void AccessibleNames::nameGroup(const GroupControls& group)
     }
 
     set(group.standingsPanel, [this, heading] { return word("a11y.groupTable").arg(text(heading)); }, {heading});
+    if (group.levelMark != NoControl)
+        nameLevelMark(group.levelMark, group.standingsHeading);
     for (size_t row = 0; row < group.name.size(); ++row) {
         const auto place = [this, heading, row] { return word("a11y.row").arg(text(heading)).arg(row + 1); };
         set(group.name[row], [this, place, id = group.name[row]] { return place() + QStringLiteral(", ") + team(id); },

@@ -33,6 +33,7 @@ private:
     void nameRound(const RoundControls& round, int index);
     void nameThirds(const ThirdsControls& thirds);
     void nameClearButton(ControlId button, ControlId heading);
+    void nameLevelMark(ControlId mark, ControlId heading);
     void set(ControlId id, Namer namer, std::initializer_list<ControlId> quoted = {});
     QString team(ControlId label) const;
     QString text(ControlId id) const { return QString::fromStdString(m_board.text(id)); }

@@ -89,7 +89,7 @@ BoardView::BoardView(MainBoard& main, QWidget* parent)
         if (!name.isEmpty())
             w->setAccessibleName(name);
         w->setToolTip(displayText(board.control(id).hint));
-        w->setVisible(board.control(id).visible);
+        w->setVisible(shown(id));
         w->setEnabled(board.control(id).enabled);
         applyColour(id);
     }
@@ -216,7 +216,7 @@ void BoardView::boardChanged(const std::vector<ControlChange>& changes)
         if (change.has(ControlProperty::Text) || change.has(ControlProperty::Hint))
             refreshAccessibleNames(id);
         if (change.has(ControlProperty::Visible))
-            w->setVisible(control.visible);
+            w->setVisible(shown(id));
         if (change.has(ControlProperty::Enabled))
             w->setEnabled(control.enabled);
         // A label's new text may need a smaller font to fit.
@@ -227,6 +227,13 @@ void BoardView::boardChanged(const std::vector<ControlChange>& changes)
         if (flag(id) && (change.has(ControlProperty::Text) || change.has(ControlProperty::Visible)))
             applyFlag(id);
     }
+}
+
+bool BoardView::shown(ControlId id) const
+{
+    // A control the layout gives no room (a table this layout does not
+    // show yet) stays out of sight and out of the Tab order.
+    return m_board.control(id).visible && !m_layout.placement(id).rect.isEmpty();
 }
 
 void BoardView::applyText(ControlId id)
@@ -304,6 +311,9 @@ void BoardView::setFocusOrder(const BoardControls& controls)
         for (const auto& match : group.score)
             for (const ControlId box : match)
                 order.push_back(widget(box));
+        // The table's level mark, when shown, after the scores that rank it.
+        if (group.levelMark != NoControl)
+            order.push_back(widget(group.levelMark));
     }
     for (const RoundControls& round : controls.rounds) {
         order.push_back(widget(round.clearButton));

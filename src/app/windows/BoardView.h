@@ -69,6 +69,7 @@ private:
     QWidget* create(ControlId id);
     QWidget* createEdit(ControlId id, QWidget* parent);
     void styleCard(QWidget* panel);
+    bool shown(ControlId id) const;
     void applyText(ControlId id);
     void applyFont(ControlId id);
     void applyColour(ControlId id);

@@ -21,6 +21,7 @@ constexpr qreal StandingsPitch = 104;
 constexpr qreal LineHeight = 18;
 constexpr qreal BoxWidth = 21;
 constexpr qreal ClearButtonSize = 15;
+constexpr qreal LevelMarkSize = 17;
 constexpr qreal Margin = 6;
 
 constexpr int ClassicGroupCount = 8;
@@ -81,6 +82,12 @@ void placeStandings(BoardLayout& layout, const GroupControls& group, int index)
         const qreal top = rowTop + static_cast<qreal>(row) * rowPitch;
         layout.place(group.rowNumber[row], {Margin, top, 14, LineHeight}, NormalFont);
         layout.place(group.name[row], {Margin + 14, top, cellsLeft - Margin - 16, LineHeight}, NormalFont);
+    }
+    // The level mark ends the heading's part of the row, right of its short
+    // caption: the columns take the row up to the panel's edge.
+    if (group.levelMark != NoControl) {
+        layout.place(group.levelMark, {cellsLeft - 4 - LevelMarkSize, 2, LevelMarkSize, LevelMarkSize}, SmallFont);
+        layout.emphasise(group.levelMark);
     }
 }
 

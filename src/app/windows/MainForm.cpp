@@ -14,6 +14,7 @@
 #include "windows/BoardView.h"
 #include "windows/CompareForm.h"
 #include "windows/DonationForm.h"
+#include "windows/LevelOrderForm.h"
 #include "windows/MainMenu.h"
 #include "windows/OptionsForm.h"
 #include "windows/PoolForm.h"
@@ -167,7 +168,9 @@ void TMainForm::onButton(int control)
 {
     const BoardControls& controls = m_main.controls();
     const ControlId panel = m_main.board().control(control).parent;
-    if (control == controls.saveButton)
+    if (controls.isLevelMark(control))
+        TLevelOrderForm::showForMark(m_main, control, this);
+    else if (control == controls.saveButton)
         SaveButtonClick();
     else if (control == controls.okButton)
         OKButtonClick();

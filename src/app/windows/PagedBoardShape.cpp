@@ -39,6 +39,7 @@ constexpr qreal MatchesTop = 22;
 constexpr qreal TableRowsTop = 20;
 // Room kept free at the right end of a table's heading row.
 constexpr qreal HeadingMarkRoom = 20;
+constexpr qreal LevelMarkSize = 17;
 // Points and matches hold "Pkt" and "Sp"; goals three digits; the
 // difference four ("+297").
 constexpr qreal StandingsWidths[StandingsColumnCount] = {20, 18, 13, 13, 13, 25, 25, 31};
@@ -154,6 +155,10 @@ private:
                 l.place(group.cell[row][c], {columnLeft, TableRowsTop + static_cast<qreal>(row) * RowPitch, StandingsWidths[c], LineHeight},
                         SmallFont);
             columnLeft += StandingsWidths[c];
+        }
+        if (group.levelMark != NoControl) {
+            l.place(group.levelMark, {columnLeft + (HeadingMarkRoom - LevelMarkSize) / 2, 1, LevelMarkSize, LevelMarkSize}, SmallFont);
+            l.emphasise(group.levelMark);
         }
         for (size_t row = 0; row < group.name.size(); ++row) {
             const qreal top = TableRowsTop + static_cast<qreal>(row) * RowPitch;
@@ -320,6 +325,10 @@ private:
         l.placeOnPage(thirds.panel, KnockoutPageIndex, {left, PageMargin, ThirdsWidth, height});
         l.place(thirds.heading, {Margin, 3, ThirdsWidth - 2 * Margin - HeadingMarkRoom, LineHeight}, HeadingFont);
         l.emphasise(thirds.heading);
+        if (thirds.levelMark != NoControl) {
+            l.place(thirds.levelMark, {ThirdsWidth - Margin - LevelMarkSize, 3, LevelMarkSize, LevelMarkSize}, SmallFont);
+            l.emphasise(thirds.levelMark);
+        }
 
         l.place(thirds.columnHeading[0], {groupLeft, 21, groupWidth, 15}, SmallFont);
         l.centre(thirds.columnHeading[0]);

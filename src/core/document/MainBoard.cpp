@@ -22,6 +22,7 @@ void MainBoard::ApplyLanguage()
     {
         const Board::Batch action(m_board);
         applyLanguageToBoard(m_board, m_controls, m_preferences, m_language, m_services.dates);
+        m_rules.writeLevelMarks();
         m_highlighter.HighlightFavorite();
     }
     if (m_languageListener)
@@ -46,6 +47,12 @@ void MainBoard::userEdit(ControlId box, std::string_view text)
 {
     const UserStep step(m_history, box);
     m_board.setText(box, text);
+}
+
+void MainBoard::chooseLevelOrder(ControlId levelOrderBox, std::string_view text)
+{
+    const UserStep step(m_history);
+    m_board.setText(levelOrderBox, text);
 }
 
 void MainBoard::GroupADelButtonClick(ControlId panel)

@@ -72,6 +72,10 @@ public:
     // What the user typed into a score or penalty box; keystrokes in one box
     // one after the other are one step.
     void userEdit(ControlId box, std::string_view text);
+    // The order the user chose for a table's level teams, written to its
+    // level-order box as one step of its own: choosing twice in a row is
+    // two steps, unlike keystrokes.
+    void chooseLevelOrder(ControlId levelOrderBox, std::string_view text);
     // One handler for the clear buttons of all 13 panels (GroupPanelA .. GPFinal).
     void GroupADelButtonClick(ControlId panel);
     // ClearAllButton and the File menu's Clear1.

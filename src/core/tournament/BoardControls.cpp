@@ -39,6 +39,15 @@ ControlId addHiddenValue(Board& board, std::string name)
     return id;
 }
 
+// A table's mark of teams only the chosen or the default order separates:
+// hidden until the rules find some.
+ControlId addLevelMark(Board& board, std::string name, ControlId panel)
+{
+    const ControlId id = addButton(board, std::move(name), panel, "=");
+    board.setVisible(id, false);
+    return id;
+}
+
 // The rules list teams and scores the user cannot type: the order of level
 // teams is chosen only where the ranking ends in what scores cannot decide.
 bool choosesLevelOrder(const std::vector<Criterion>& ranking)
@@ -202,6 +211,14 @@ std::array<ControlId, 2> BoardControls::matchLabels(int match) const
     throw std::out_of_range("match " + number(match));
 }
 
+bool BoardControls::isLevelMark(ControlId id) const
+{
+    if (id == NoControl)
+        return false;
+    return std::any_of(groups.begin(), groups.end(), [id](const GroupControls& group) { return group.levelMark == id; })
+           || std::any_of(thirds.begin(), thirds.end(), [id](const ThirdsControls& table) { return table.levelMark == id; });
+}
+
 std::vector<ControlId> BoardControls::userBoxes() const
 {
     std::vector<ControlId> boxes;
@@ -257,11 +274,16 @@ BoardControls buildBoard(Board& board, const Tournament& tournament)
     controls.clearAllButton = addButton(board, "ClearAllButton", NoControl, "&Clear All");
 
     if (choosesLevelOrder(tournament.ranking)) {
-        for (GroupControls& group : controls.groups)
-            group.levelOrder = addHiddenValue(board, std::string("G") + tournament.groups[static_cast<size_t>(group.group)].letter + "LevelOrder");
+        for (GroupControls& group : controls.groups) {
+            const std::string g = std::string("G") + tournament.groups[static_cast<size_t>(group.group)].letter;
+            group.levelOrder = addHiddenValue(board, g + "LevelOrder");
+            group.levelMark = addLevelMark(board, g + "LevelMark", group.standingsPanel);
+        }
     }
-    for (ThirdsControls& thirds : controls.thirds)
+    for (ThirdsControls& thirds : controls.thirds) {
         thirds.levelOrder = addHiddenValue(board, "ThirdsLevelOrder");
+        thirds.levelMark = addLevelMark(board, "ThirdsLevelMark", thirds.panel);
+    }
     return controls;
 }
 

@@ -37,6 +37,9 @@ struct GroupControls {
     // Hidden: the order the user chose for teams the scores leave level
     // ("JPN,SEN"); NoControl where the ranking needs none.
     ControlId levelOrder = NoControl;  // GALevelOrder
+    // Shown while only that order or the draw tells rows apart; opens the
+    // choice of their order. NoControl with levelOrder.
+    ControlId levelMark = NoControl;  // GALevelMark
 };
 
 struct MatchControls {
@@ -71,6 +74,7 @@ struct ThirdsControls {
     };
     std::vector<Row> rows;
     ControlId levelOrder;  // ThirdsLevelOrder
+    ControlId levelMark;   // ThirdsLevelMark, as a group's
 };
 
 // Every named control of a tournament's board, resolved once so that the
@@ -108,6 +112,8 @@ struct BoardControls {
     // the group matches, then the knockout matches.
     // Throws std::out_of_range for any other number.
     std::array<ControlId, 2> matchLabels(int match) const;
+    // Whether the control is a table's level mark (never NoControl).
+    bool isLevelMark(ControlId id) const;
     // The score boxes a user types into, in the order a load fills them:
     // group by group, then round by round with a round's score pairs before
     // its penalties; the level orders last.

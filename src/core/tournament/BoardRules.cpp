@@ -37,6 +37,21 @@ std::vector<int> levelOrderTeams(const Tournament& tournament, std::string_view 
     return teams;
 }
 
+bool inRun(const std::vector<LevelRun>& runs, size_t row)
+{
+    for (const LevelRun& run : runs) {
+        if (row >= run.first && row < run.first + run.count)
+            return true;
+    }
+    return false;
+}
+
+std::string filledIn(std::string text, std::string_view value)
+{
+    const size_t at = text.find("%1");
+    return at == std::string::npos ? text : text.replace(at, 2, value);
+}
+
 }  // namespace
 
 std::string AddAPlusToDiff(int difference)
@@ -195,6 +210,67 @@ void BoardRules::writeGroup(int group)
             m_board.setText(cells[column], table.ranked ? std::to_string(counters[column]) : std::string());
         m_board.setText(cells[GoalDifferenceColumn], table.ranked ? AddAPlusToDiff(line.goalDifference()) : std::string());
     }
+    if (controls.levelMark != NoControl)
+        writeGroupLevel(group);
+}
+
+void BoardRules::writeGroupLevel(int group)
+{
+    const GroupControls& controls = m_controls.groups[static_cast<size_t>(group)];
+    const std::vector<LevelRun> runs = groupLevelRuns(m_play, group);
+    for (size_t row = 0; row < controls.rowNumber.size(); ++row) {
+        const std::string_view after = inRun(runs, row) ? LevelRowMark : ".";
+        m_board.setText(controls.rowNumber[row], std::to_string(row + 1) + std::string(after));
+    }
+    writeLevelMark(controls.levelMark, m_play.outcome().groups[static_cast<size_t>(group)], runs, false);
+}
+
+void BoardRules::writeThirdsLevel()
+{
+    const ThirdsControls& controls = m_controls.thirds.front();
+    const ThirdsTable& thirds = m_play.outcome().thirds;
+    const std::vector<LevelRun> runs = thirdsLevelRuns(m_play);
+    for (size_t row = 0; row < controls.rows.size(); ++row) {
+        const char letter = m_tournament.groups[static_cast<size_t>(thirds.groups[row])].letter;
+        const std::string_view after = inRun(runs, row) ? LevelRowMark : "";
+        m_board.setText(controls.rows[row].group, std::string(1, letter) + std::string(after));
+    }
+    writeLevelMark(controls.levelMark, thirds.table, runs, true);
+}
+
+// "Senegal = Japan: level on every criterion …", a line for the runs the
+// default order left and one for those in the chosen order.
+void BoardRules::writeLevelMark(ControlId mark, const RankedTable& table, const std::vector<LevelRun>& runs, bool thirds)
+{
+    std::string hint;
+    for (const bool chosen : {false, true}) {
+        std::string teams;
+        for (const LevelRun& run : runs) {
+            if (run.chosen != chosen)
+                continue;
+            teams += teams.empty() ? "" : "; ";
+            for (size_t row = run.first; row < run.first + run.count; ++row)
+                teams += (row == run.first ? "" : " = ") + m_texts.teamName(table.rows[row].team + 1);
+        }
+        if (teams.empty())
+            continue;
+        const char* key = thirds ? (chosen ? "level.thirdsChosen" : "level.thirdsByGroup")
+                                 : (chosen ? "level.groupChosen" : "level.groupByDraw");
+        hint += (hint.empty() ? "" : "\r") + filledIn(m_texts.text(key), teams);
+    }
+    m_board.setHint(mark, hint);
+    m_board.setVisible(mark, !runs.empty());
+}
+
+void BoardRules::writeLevelMarks()
+{
+    const Board::Batch action(m_board);
+    for (const GroupControls& group : m_controls.groups) {
+        if (group.levelMark != NoControl)
+            writeGroupLevel(group.group);
+    }
+    if (!m_controls.thirds.empty())
+        writeThirdsLevel();
 }
 
 void BoardRules::writeThirds()
@@ -209,7 +285,6 @@ void BoardRules::writeThirds()
         const TeamRecord& record = thirds.table.rows[row];
         const int group = thirds.groups[row];
         const bool ranked = m_play.outcome().groups[static_cast<size_t>(group)].ranked;
-        m_board.setText(line.group, std::string(1, m_tournament.groups[static_cast<size_t>(group)].letter));
         m_board.setText(line.name, m_texts.teamName(record.team + 1));
         m_board.setText(line.cell[0], ranked ? std::to_string(record.points) : std::string());
         m_board.setText(line.cell[1], ranked ? AddAPlusToDiff(record.goalDifference()) : std::string());
@@ -222,6 +297,7 @@ void BoardRules::writeThirds()
         m_board.setText(line.opponent, opponent);
         m_board.setBold(line.name, !opponent.empty());
     }
+    writeThirdsLevel();
 }
 
 void BoardRules::writeBox(ControlId box, int goals)

@@ -3,14 +3,21 @@
 #include "board/Board.h"
 #include "engine/TournamentPlay.h"
 #include "tournament/BoardControls.h"
+#include "tournament/LevelRuns.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tiplark {
 
 class Highlighter;
 class TournamentTexts;
+
+// In place of the period after the row number ("2="), or after the group
+// letter of a third-placed team, on a row that only a chosen or the default
+// order separates from a neighbour: the sign of the table's level mark.
+inline constexpr std::string_view LevelRowMark = "=";
 
 // "+1" .. "+9" for small positive differences, plain decimal otherwise ("10", "0", "-3").
 std::string AddAPlusToDiff(int difference);
@@ -42,6 +49,10 @@ public:
     // written by the language switch itself).
     void SetFirstTimeGroups();
     void PopulateGroupTeamName(ControlId label);
+    // Writes the tables' level marks and their hints afresh, in the language
+    // in force: the rows only a chosen or the default order separates ("2=")
+    // and, on the mark, which teams they are and what ordered them.
+    void writeLevelMarks();
 
 private:
     // What a box of the board stands for, found by its id.
@@ -59,6 +70,9 @@ private:
     void levelOrderChange(int group, ControlId box);
     void writeGroup(int group);
     void writeThirds();
+    void writeGroupLevel(int group);
+    void writeThirdsLevel();
+    void writeLevelMark(ControlId mark, const RankedTable& table, const std::vector<LevelRun>& runs, bool thirds);
     void writeKnockout();
     void writeBox(ControlId box, int goals);
     std::string teamText(int team) const;
