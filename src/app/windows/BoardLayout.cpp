@@ -1,6 +1,7 @@
 #include "windows/BoardLayout.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace tiplark {
 namespace {
@@ -41,8 +42,10 @@ BoardLayout::BoardLayout(const Board& board, const BoardControls& controls)
         placeStandings(controls.groups[g], static_cast<int>(g));
     }
     place(controls.panel21, {496, 0, 25, GroupPanelHeight});
+    // A tournament with more rounds than these panels (a round of 32) puts
+    // its last rounds on the final's panel until the layout has room for them.
     for (size_t r = 0; r < controls.rounds.size(); ++r)
-        placeRound(controls.rounds[r], RoundPanels[r]);
+        placeRound(controls.rounds[r], RoundPanels[std::min(r, std::size(RoundPanels) - 1)]);
 
     place(controls.championHeading, {712, 604, 289, 22}, 15);
     place(controls.champion, {712, 626, 289, 36}, 26);

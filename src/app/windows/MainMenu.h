@@ -2,6 +2,7 @@
 
 #include <QObject>
 
+#include <utility>
 #include <vector>
 
 class QAction;
@@ -11,6 +12,7 @@ class QMenuBar;
 namespace tiplark {
 
 class Language;
+struct Tournament;
 
 // The main window's menu bar: File, Edit (Undo, Redo), View (with the venues), Options, Internet
 // Links (with the organiser and federation pages), About and the donation
@@ -28,6 +30,11 @@ public:
     const std::vector<QAction*>& cityActions() const { return m_cities; }
     // FIFA1, OfficialSite1, Rules1, OrganizingCommittee1 and the 32 team items.
     const std::vector<QAction*>& linkActions() const { return m_links; }
+
+    // Fills File > New Prediction for with one item per tournament (its
+    // name, year and number of teams), each with the tournament's id as data,
+    // and returns them; the tournaments must outlive the menu.
+    std::vector<QAction*> offerTournaments(const std::vector<Tournament>& tournaments, const Language& language);
 
     // Captions from the current language's texts (city names among them) and team names.
     void applyLanguage(const Language& language);
@@ -49,6 +56,8 @@ private:
     std::vector<QAction*> m_cities;
     std::vector<QAction*> m_teams;
     std::vector<QAction*> m_links;
+    QMenu* m_newPrediction = nullptr;
+    std::vector<std::pair<QAction*, const Tournament*>> m_tournaments;
 };
 
 }  // namespace tiplark

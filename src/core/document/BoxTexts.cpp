@@ -1,6 +1,7 @@
 #include "document/BoxTexts.h"
 
 #include "document/MainBoard.h"
+#include "engine/LevelOrderText.h"
 #include "storage/SettingValues.h"
 
 namespace tiplark {
@@ -35,16 +36,6 @@ std::string goalsText(int goals)
     return goals == MatchScore::Empty ? std::string() : std::to_string(goals);
 }
 
-std::string levelOrderText(const Tournament& tournament, const std::vector<int>& teams)
-{
-    std::string text;
-    for (const int team : teams) {
-        text += text.empty() ? "" : ",";
-        text += tournament.teams[static_cast<size_t>(team)].code;
-    }
-    return text;
-}
-
 }  // namespace
 
 BoxTexts predictionBoxTexts(const BoardControls& controls, const Tournament& tournament, const Prediction& prediction)
@@ -58,6 +49,15 @@ BoxTexts predictionBoxTexts(const BoardControls& controls, const Tournament& tou
                 texts.push_back({group.score[m][side], goalsText(score.goals[side])});
         }
     }
+    // The level orders settle the tables before the bracket takes its teams
+    // from them: set after the knockout scores, they would change a team
+    // under a score and empty it.
+    for (const GroupControls& group : controls.groups) {
+        if (group.levelOrder != NoControl)
+            texts.push_back({group.levelOrder, levelOrderText(tournament, prediction.levelOrder.groups[static_cast<size_t>(group.group)])});
+    }
+    for (const ThirdsControls& thirds : controls.thirds)
+        texts.push_back({thirds.levelOrder, levelOrderText(tournament, prediction.levelOrder.thirds)});
     for (const RoundControls& round : controls.rounds) {
         for (const MatchControls& match : round.matches) {
             for (size_t side = 0; side < 2; ++side)
@@ -68,12 +68,6 @@ BoxTexts predictionBoxTexts(const BoardControls& controls, const Tournament& tou
                 texts.push_back({match.penalty[side], goalsText(prediction.knockout[static_cast<size_t>(match.match)].penalties[side])});
         }
     }
-    for (const GroupControls& group : controls.groups) {
-        if (group.levelOrder != NoControl)
-            texts.push_back({group.levelOrder, levelOrderText(tournament, prediction.levelOrder.groups[static_cast<size_t>(group.group)])});
-    }
-    for (const ThirdsControls& thirds : controls.thirds)
-        texts.push_back({thirds.levelOrder, levelOrderText(tournament, prediction.levelOrder.thirds)});
     return texts;
 }
 

@@ -33,8 +33,8 @@ using KeyValues = std::function<std::optional<std::string>(std::string_view sect
 // typing leave it empty.
 BoxTexts readBoxTexts(const std::vector<PredictionKey>& keys, const KeyValues& values);
 
-// A whole prediction of the board's tournament as box texts, in load order,
-// the level orders last ("JPN,SEN").
+// A whole prediction of the board's tournament as box texts, in load order:
+// the group scores, the level orders ("JPN,SEN"), then the knockout rounds.
 BoxTexts predictionBoxTexts(const BoardControls& controls, const Tournament& tournament, const Prediction& prediction);
 
 // The one way a whole prediction reaches the board (load, import, the real
