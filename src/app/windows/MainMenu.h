@@ -14,7 +14,8 @@ namespace tiplark {
 class Language;
 struct Tournament;
 
-// The main window's menu bar: File, Edit (Undo, Redo), View (with the venues), Options, Internet
+// The main window's menu bar: File (with New Prediction for, the tournaments
+// offered), Edit (Undo, Redo), View (with the venues), Options, Internet
 // Links (with the organiser and federation pages), About and the donation
 // item. Every action and submenu is named after its item (Save1, Stadiums1,
 // OfficialFootballSites1); city and link items carry their tag as data.

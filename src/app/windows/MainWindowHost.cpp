@@ -131,7 +131,7 @@ MainWindowHost::Open MainWindowHost::load(const std::string& path, std::string& 
 
 void MainWindowHost::adopt(Open next, bool remember)
 {
-    next.board->ApplyLanguage();
+    // The load has applied the language, so the window has its title and menus.
     const Open previous = std::exchange(m_open, std::move(next));
     if (m_hooks.parentMessages)
         m_hooks.parentMessages(m_open.window.get());

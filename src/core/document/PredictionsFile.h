@@ -30,7 +30,8 @@ bool SaveAll(MainBoard& main, const std::string& path);
 bool hasUnsavedChanges(const MainBoard& main);
 
 // The bytes SaveAll writes over a file holding `previous`: the program's own
-// fourteen sections in their fixed order, every other line of `previous`
+// sections in their fixed order (Tiplark.ini's fourteen, or a tournament
+// file's), every other line of `previous`
 // byte for byte and in place, and comments within the program's sections
 // where they stood.
 std::string predictionsFileText(const MainBoard& main, const std::string& previous);
