@@ -3,7 +3,9 @@
 #include "RecordingServices.h"
 #include "tournament/TournamentData.h"
 #include "windows/BoardView.h"
+#include "document/TournamentPredictionsFile.h"
 #include "windows/MainForm.h"
+#include "windows/MainWindowHost.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -116,6 +118,45 @@ void StartupWindow(benchmark::State& state)
     }
 }
 BENCHMARK(StartupWindow)->Unit(benchmark::kMillisecond);
+
+// File > New Prediction for, from the 2006 board to 2026: a new board and
+// window are built, the complete 2026 file (its real results) is loaded,
+// the window is shown and has painted, and the old ones are gone.
+void SwitchTournamentWindow(benchmark::State& state)
+{
+    const CompleteFile file;
+    const TournamentCatalog catalog({TIPLARK_TOURNAMENTS});
+    const Tournament& cup2026 = *catalog.find("worldcup-2026");
+    TournamentPredictions real{Prediction::real(cup2026), {}, {}};
+    real.preferences.firstRun = false;
+    testing::writeBytes(file.folder().file("Tiplark-2026.ini"), tournamentPredictionsText(cup2026, real, ""));
+
+    testing::RecordingMessageService messages;
+    testing::RecordingCursorService cursor;
+    FixedDateTimeFormat dates;
+    NoBrowser browser;
+    MainWindowHost::WindowHooks hooks{{}, [](TMainForm& form) {
+                                          form.resize(1280, 740);
+                                          form.show();
+                                      }};
+    MainWindowHost host(catalog, Services{messages, cursor, dates}, browser, file.folder().path().string() + "/", hooks);
+    host.start();
+    settle();
+    for (auto _ : state) {
+        if (!host.newPrediction("worldcup-2026"))
+            state.SkipWithError("the 2026 board did not open");
+        settle();
+        state.PauseTiming();
+        if (!(host.board().rules().play().prediction() == real.prediction))
+            state.SkipWithError("the 2026 file did not load");
+        host.newPrediction("worldcup-2006");
+        settle();
+        state.ResumeTiming();
+    }
+    if (!messages.errors.empty())
+        state.SkipWithError(messages.errors.front().c_str());
+}
+BENCHMARK(SwitchTournamentWindow)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tiplark

@@ -1,5 +1,4 @@
 #include "ProgramArguments.h"
-#include "document/MainBoard.h"
 #include "engine/TournamentCatalog.h"
 #include "engine/TournamentFolders.h"
 #include "i18n/LanguageTables.h"
@@ -10,6 +9,7 @@
 #include "services/QtCursorService.h"
 #include "services/QtMessageService.h"
 #include "windows/MainForm.h"
+#include "windows/MainWindowHost.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -30,21 +30,23 @@ int main(int argc, char* argv[])
     tiplark::QtCursorService cursor;
     tiplark::LocaleDateTimeFormat dates;
     tiplark::QtBrowserLauncher browser;
-    const tiplark::TournamentCatalog tournaments(tiplark::tournamentFolders(tiplark::programFolder()));
-    const tiplark::Tournament* tournament = tournaments.find(tiplark::DefaultTournamentId);
-    if (!tournament) {
+    tiplark::TournamentCatalog tournaments(tiplark::tournamentFolders(tiplark::programFolder()));
+    if (!tournaments.find(tiplark::DefaultTournamentId)) {
         messages.showError(tiplark::fillIn(tiplark::languageText(tiplark::LanguageEnglish, "msg.tournamentsMissing"),
                                            std::string(tiplark::DefaultTournamentId) + ".json"));
         return EXIT_FAILURE;
     }
-    tiplark::MainBoard board(tiplark::Services{messages, cursor, dates}, *tournament);
-
-    tiplark::TMainForm form(board, browser, tiplark::programFolder());
-    messages.setParentWindow(&form);
-    if (!form.FormCreate())
+    tiplark::MainWindowHost::WindowHooks hooks{
+        [&messages](QWidget* window) { messages.setParentWindow(window); },
+        [](tiplark::TMainForm& form) {
+            // Desktops without a window manager ignore maximising; fill the screen anyway.
+            form.setGeometry(form.screen()->availableGeometry());
+            form.showMaximized();
+        },
+    };
+    tiplark::MainWindowHost host(std::move(tournaments), tiplark::Services{messages, cursor, dates}, browser,
+                                 tiplark::programFolder(), std::move(hooks));
+    if (!host.start())
         return EXIT_FAILURE;
-    // Desktops without a window manager ignore maximising; fill the screen anyway.
-    form.setGeometry(form.screen()->availableGeometry());
-    form.showMaximized();
     return QApplication::exec();
 }

@@ -8,9 +8,11 @@
 
 #include "NextModal.h"
 #include "RecordingServices.h"
+#include "TemporaryFolder.h"
 #include "document/BoardReports.h"
 #include "document/LevelOrderModel.h"
 #include "document/PredictionsFile.h"
+#include "document/TournamentPredictionsFile.h"
 #include "engine/TournamentCatalog.h"
 #include "i18n/LanguageTables.h"
 #include "scoring/PredictionFiles.h"
@@ -24,6 +26,7 @@
 #include "windows/LevelOrderForm.h"
 #include "windows/OptionsForm.h"
 #include "windows/PictureForm.h"
+#include "windows/MainWindowHost.h"
 #include "windows/PoolForm.h"
 #include "windows/PredictionDialogs.h"
 #include "windows/ScheduleForm.h"
@@ -34,6 +37,7 @@
 #include "windows/WinnerForm.h"
 
 #include <QApplication>
+#include <QMenu>
 #include <QPalette>
 #include <QDir>
 #include <QFile>
@@ -130,6 +134,42 @@ public:
             view.showPage(page);
             saved &= save(form, view.pageCount() > 1 ? name + QStringLiteral("Page%1").arg(page + 1) : name);
         }
+        return saved;
+    }
+
+    // The window of another tournament, chosen in File > New Prediction for
+    // over its real results, and that menu open.
+    bool otherTournaments()
+    {
+        const testing::TemporaryFolder folder;
+        testing::writeBytes(folder.file("Tiplark.ini"),
+                            testing::readBytes(testing::testData("predictions/complete-board.ini")));
+        testing::RecordingMessageService messages;
+        testing::RecordingCursorService cursor;
+        FixedDateTimeFormat dates;
+        MainWindowHost host(TournamentCatalog({TIPLARK_TOURNAMENTS}), Services{messages, cursor, dates}, m_browser,
+                            folder.path().string() + "/");
+        if (!host.start())
+            return false;
+        bool saved = true;
+        for (const char* id : {"worldcup-2022", "worldcup-2026"}) {
+            const Tournament& tournament = *host.catalog().find(id);
+            TournamentPredictions real{Prediction::real(tournament), {}, {}};
+            real.preferences.firstRun = false;
+            real.preferences.languageIndex = LanguageEnglish;
+            testing::writeBytes(folder.file("Tiplark-" + std::to_string(tournament.year) + ".ini"),
+                                tournamentPredictionsText(tournament, real, ""));
+            saved &= host.newPrediction(id);
+            host.window().resize(1280, 740);
+            saved &= save(host.window(), QStringLiteral("Main%1").arg(tournament.year));
+        }
+        host.window().show();
+        auto* file = host.window().findChild<QMenu*>(QStringLiteral("File1"));
+        auto* choices = host.window().findChild<QMenu*>(QStringLiteral("NewPredictionFor1"));
+        file->popup(host.window().mapToGlobal(QPoint(0, 20)));
+        choices->popup(host.window().mapToGlobal(QPoint(file->width(), 20)));
+        QApplication::processEvents();
+        saved &= choices->grab().save(m_output + "/FileNewPredictionFor.png") && file->grab().save(m_output + "/FileMenu.png");
         return saved;
     }
 
@@ -325,5 +365,6 @@ int main(int argc, char* argv[])
     saved &= renderer.tournamentWindow("worldcup-2022", tiplark::LanguageEnglish, QSize(1280, 740), "Main2022English");
     saved &= renderer.pictures();
     saved &= renderer.levelOrder();
+    saved &= renderer.otherTournaments();
     return saved ? 0 : 1;
 }

@@ -31,12 +31,19 @@
 #include <QMouseEvent>
 #include <QScrollArea>
 
+#include <utility>
+
 namespace tiplark {
 
 TMainForm::TMainForm(MainBoard& main, BrowserLauncher& browser, const std::string& programFolder, QWidget* parent)
+    : TMainForm(main, browser, PredictionsPath{predictionsFilePath(programFolder)}, parent)
+{
+}
+
+TMainForm::TMainForm(MainBoard& main, BrowserLauncher& browser, PredictionsPath predictionsPath, QWidget* parent)
     : QMainWindow(parent)
     , m_main(main)
-    , m_predictionsPath(predictionsFilePath(programFolder))
+    , m_predictionsPath(std::move(predictionsPath.path))
     , m_view(new BoardView(main))
     , m_menu(new MainMenu(menuBar(), main.tournament()))
     , m_links(browser, main.services().messages, main.services().cursor)
@@ -99,6 +106,7 @@ void TMainForm::connectMenu()
     on("FillInRealResults1", &TMainForm::FillInRealResults1Click);
     on("CompareRealResults1", &TMainForm::CompareRealResults1Click);
     on("PredictionPool1", &TMainForm::PredictionPool1Click);
+    on("OpenPrediction1", &TMainForm::OpenPrediction1Click);
     for (QAction* city : m_menu->cityActions())
         connect(city, &QAction::triggered, this, [this, city] { VenueFormSetup(city->data().toInt()); });
     for (QAction* link : m_menu->linkActions())
@@ -205,6 +213,18 @@ void TMainForm::closeEvent(QCloseEvent* event)
 bool TMainForm::FormClose()
 {
     return tiplark::FormClose(m_main, m_predictionsPath);
+}
+
+bool TMainForm::leaveForAnotherPrediction()
+{
+    return LeaveForAnotherPrediction(m_main, m_predictionsPath);
+}
+
+void TMainForm::offerTournaments(const std::vector<Tournament>& tournaments)
+{
+    for (QAction* item : m_menu->offerTournaments(tournaments, m_main.language())) {
+        connect(item, &QAction::triggered, this, [this, item] { emit newPredictionChosen(item->data().toString()); });
+    }
 }
 
 bool TMainForm::FormCreate()
@@ -344,6 +364,15 @@ void TMainForm::ImportPrediction1Click()
     const PredictionsLoad load = ImportPrediction(m_main, path.toStdString());
     if (load != PredictionsLoad::Loaded)
         m_main.services().messages.showError(loadFailureMessage(language.index(), path.toStdString(), load));
+}
+
+void TMainForm::OpenPrediction1Click()
+{
+    const Language& language = m_main.language();
+    const QString path = m_predictionDialogs->chooseImportFile(
+        menuCaption(language, "menu.openPrediction"), QString::fromStdString(language.text("file.predictionsFilter")));
+    if (!path.isEmpty())
+        emit predictionFileChosen(path);
 }
 
 void TMainForm::FillInRealResults1Click()

@@ -10,9 +10,11 @@
 #include <QMainWindow>
 
 #include <string>
+#include <vector>
 
 namespace tiplark {
 
+struct Tournament;
 class BoardView;
 class MainBoard;
 class MainMenu;
@@ -28,6 +30,11 @@ public:
     // programFolder ends in a path separator; the predictions file and the
     // report's proposed folder are found from it.
     TMainForm(MainBoard& main, BrowserLauncher& browser, const std::string& programFolder, QWidget* parent = nullptr);
+    // A window over the predictions file at `predictionsPath` itself.
+    struct PredictionsPath {
+        std::string path;
+    };
+    TMainForm(MainBoard& main, BrowserLauncher& browser, PredictionsPath predictionsPath, QWidget* parent = nullptr);
     ~TMainForm() override;
 
     BoardView& boardView() const { return *m_view; }
@@ -62,8 +69,20 @@ public slots:
     // Modeless: the comparison follows the board while the user types.
     void CompareRealResults1Click();
     void PredictionPool1Click();
+    // File > Open Prediction: the file chosen is handed on by predictionFileChosen.
+    void OpenPrediction1Click();
+
+signals:
+    // File > New Prediction for: a tournament of those offered (offerTournaments).
+    void newPredictionChosen(const QString& tournamentId);
+    void predictionFileChosen(const QString& path);
 
 public:
+    // The tournaments File > New Prediction for lists; they must outlive the window.
+    void offerTournaments(const std::vector<Tournament>& tournaments);
+    // Before the window turns to another prediction: asks to save the
+    // board's unsaved changes as closing does. False: stay.
+    bool leaveForAnotherPrediction();
     // Tests answer the file dialogs of export, import and the pool.
     void setPredictionDialogs(PredictionDialogs& dialogs) { m_predictionDialogs = &dialogs; }
     TCompareForm* compareWindow() const { return m_compare; }

@@ -25,6 +25,17 @@ QString englishText(const char* key)
     return QString::fromStdString(languageText(LanguageEnglish, key));
 }
 
+// "World Cup 2026 – 48 teams": the year is added to a name that lacks it.
+QString tournamentCaption(const Tournament& tournament, const Language& language)
+{
+    const std::string year = std::to_string(tournament.year);
+    std::string name = tournament.name;
+    if (name.find(year) == std::string::npos)
+        name += " " + year;
+    return QString::fromStdString(fillIn(language.text("menu.tournamentChoice"), name, std::to_string(tournament.teams.size())))
+        .replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
 }  // namespace
 
 MainMenu::MainMenu(QMenuBar* bar, const Tournament& tournament)
@@ -33,6 +44,10 @@ MainMenu::MainMenu(QMenuBar* bar, const Tournament& tournament)
     , m_tournament(tournament)
 {
     QMenu* file = addMenu(bar, nullptr, "File1", "menu.file");
+    m_newPrediction = addMenu(nullptr, file, "NewPredictionFor1", "menu.newPredictionFor");
+    m_newPrediction->menuAction()->setEnabled(false);
+    addAction(file, "OpenPrediction1", "menu.openPrediction");
+    file->addSeparator();
     addAction(file, "Clear1", "menu.clear");
     addAction(file, "Save1", "menu.save");
     addAction(file, "Report1", "menu.printReport");
@@ -167,8 +182,25 @@ QAction* MainMenu::action(const char* name) const
     return found;
 }
 
+std::vector<QAction*> MainMenu::offerTournaments(const std::vector<Tournament>& tournaments, const Language& language)
+{
+    std::vector<QAction*> items;
+    for (const Tournament& tournament : tournaments) {
+        auto* item = new QAction(tournamentCaption(tournament, language), m_newPrediction);
+        item->setObjectName(QString::fromStdString("NewPrediction-" + tournament.id));
+        item->setData(QString::fromStdString(tournament.id));
+        m_newPrediction->addAction(item);
+        m_tournaments.emplace_back(item, &tournament);
+        items.push_back(item);
+    }
+    m_newPrediction->menuAction()->setEnabled(!items.empty());
+    return items;
+}
+
 void MainMenu::applyLanguage(const Language& language)
 {
+    for (const auto& [item, tournament] : m_tournaments)
+        item->setText(tournamentCaption(*tournament, language));
     for (const Captioned& item : m_captioned)
         item.action->setText(QString::fromStdString(language.text(item.key)));
     for (size_t i = 0; i < m_teams.size(); ++i)

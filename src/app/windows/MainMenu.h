@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 
+#include <utility>
 #include <vector>
 
 class QAction;
@@ -14,7 +15,8 @@ namespace tiplark {
 class Language;
 struct Tournament;
 
-// The main window's menu bar: File, Edit (Undo, Redo), View (with the venues), Options, Internet
+// The main window's menu bar: File (with New Prediction for, the tournaments
+// offered), Edit (Undo, Redo), View (with the venues), Options, Internet
 // Links (with the organiser and federation pages), About and the donation
 // item. Every action and submenu is named after its item (Save1, Stadiums1,
 // OfficialFootballSites1); city and link items carry their tag as data.
@@ -36,6 +38,11 @@ public:
     const std::vector<QAction*>& linkActions() const { return m_links; }
     // The official page of another tournament than 2006; nullptr for 2006.
     QAction* tournamentSite() const { return m_tournamentSite; }
+
+    // Fills File > New Prediction for with one item per tournament (its
+    // name, year and number of teams), each with the tournament's id as data,
+    // and returns them; the tournaments must outlive the menu.
+    std::vector<QAction*> offerTournaments(const std::vector<Tournament>& tournaments, const Language& language);
 
     // Captions from the current language's texts (city names among them) and team names.
     void applyLanguage(const Language& language);
@@ -62,6 +69,8 @@ private:
     std::vector<QAction*> m_cities;
     std::vector<QAction*> m_teams;
     std::vector<QAction*> m_links;
+    QMenu* m_newPrediction = nullptr;
+    std::vector<std::pair<QAction*, const Tournament*>> m_tournaments;
 };
 
 }  // namespace tiplark

@@ -1,6 +1,7 @@
 #include "document/BoxTexts.h"
 
 #include "document/MainBoard.h"
+#include "engine/LevelOrderText.h"
 #include "storage/SettingValues.h"
 
 namespace tiplark {
@@ -33,16 +34,6 @@ namespace {
 std::string goalsText(int goals)
 {
     return goals == MatchScore::Empty ? std::string() : std::to_string(goals);
-}
-
-std::string levelOrderText(const Tournament& tournament, const std::vector<int>& teams)
-{
-    std::string text;
-    for (const int team : teams) {
-        text += text.empty() ? "" : ",";
-        text += tournament.teams[static_cast<size_t>(team)].code;
-    }
-    return text;
 }
 
 }  // namespace

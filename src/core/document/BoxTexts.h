@@ -34,7 +34,7 @@ using KeyValues = std::function<std::optional<std::string>(std::string_view sect
 BoxTexts readBoxTexts(const std::vector<PredictionKey>& keys, const KeyValues& values);
 
 // A whole prediction of the board's tournament as box texts, in load order:
-// the group scores, the level orders ("JPN,SEN"), then the knockout.
+// the group scores, the level orders ("JPN,SEN"), then the knockout rounds.
 BoxTexts predictionBoxTexts(const BoardControls& controls, const Tournament& tournament, const Prediction& prediction);
 
 // The one way a whole prediction reaches the board (load, import, the real

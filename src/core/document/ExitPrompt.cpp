@@ -4,10 +4,11 @@
 #include "document/PredictionsFile.h"
 
 namespace tiplark {
+namespace {
 
-bool FormClose(MainBoard& main, const std::string& path)
+bool askToSave(MainBoard& main, const std::string& path, const char* questionKey)
 {
-    switch (main.services().messages.askYesNoCancel(main.language().text("msg.saveBeforeExit"))) {
+    switch (main.services().messages.askYesNoCancel(main.language().text(questionKey))) {
     case DialogResult::Yes:
         return SaveAll(main, path);
     case DialogResult::No:
@@ -15,6 +16,18 @@ bool FormClose(MainBoard& main, const std::string& path)
     default:
         return false;
     }
+}
+
+}  // namespace
+
+bool FormClose(MainBoard& main, const std::string& path)
+{
+    return askToSave(main, path, "msg.saveBeforeExit");
+}
+
+bool LeaveForAnotherPrediction(MainBoard& main, const std::string& path)
+{
+    return !hasUnsavedChanges(main) || askToSave(main, path, "msg.saveBeforeSwitch");
 }
 
 }  // namespace tiplark

@@ -12,4 +12,9 @@ class MainBoard;
 // keeps the program running. True when the window may close.
 bool FormClose(MainBoard& main, const std::string& path);
 
+// Before the window turns to another prediction: asked as FormClose asks,
+// but only when the board holds changes not saved yet. True when the board
+// may be left.
+bool LeaveForAnotherPrediction(MainBoard& main, const std::string& path);
+
 }  // namespace tiplark

@@ -15,6 +15,8 @@ const char* loadFailureKey(PredictionsLoad load)
         return "file.notSaved";
     case PredictionsLoad::TooLarge:
         return "file.tooLarge";
+    case PredictionsLoad::OtherTournament:
+        return "file.otherTournament";
     case PredictionsLoad::Loaded:
         break;
     }

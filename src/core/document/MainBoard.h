@@ -59,6 +59,7 @@ public:
     UndoHistory& history() { return m_history; }
     // The predictions file the board was loaded from, as saves compare it.
     SettingsDocument& file() { return m_file; }
+    const SettingsDocument& file() const { return m_file; }
     // Where a save goes when its own file cannot take it: a window lets the
     // user choose a file; without one ("" too) such a save is not made.
     void setOtherFileChooser(std::function<std::string()> chooser) { m_chooseOtherFile = std::move(chooser); }

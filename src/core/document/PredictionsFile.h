@@ -1,5 +1,6 @@
 #pragma once
 
+#include "i18n/Preferences.h"
 #include "storage/SettingsFile.h"
 
 #include <functional>
@@ -9,6 +10,10 @@
 namespace tiplark {
 
 class MainBoard;
+
+// The file of a board is the one its tournament's PredictionFormat reads:
+// Tiplark.ini's keys for the default tournament, the tournament predictions
+// file for any other; a file of another tournament is never read into it.
 
 // SaveAll: writes every score, penalty and preference of the board into the
 // predictions file at `path`, with "FirstTime" as no, through the board's
@@ -21,8 +26,12 @@ class MainBoard;
 // export) leaves the document's file as it was.
 bool SaveAll(MainBoard& main, const std::string& path);
 
+// Whether the board holds anything its last load or save did not.
+bool hasUnsavedChanges(const MainBoard& main);
+
 // The bytes SaveAll writes over a file holding `previous`: the program's own
-// fourteen sections in their fixed order, every other line of `previous`
+// sections in their fixed order (Tiplark.ini's fourteen, or a tournament
+// file's), every other line of `previous`
 // byte for byte and in place, and comments within the program's sections
 // where they stood.
 std::string predictionsFileText(const MainBoard& main, const std::string& previous);
@@ -49,6 +58,7 @@ enum class PredictionsLoad {
     Unreadable,  // something at the path that cannot be read as a file
     TooLarge,    // larger than SettingsFile::MaximumSize; not read
     FirstRun,    // a file without "FirstTime" as no; nothing was loaded
+    OtherTournament,  // a prediction of another tournament than the board's; nothing was loaded
 };
 
 // The load state of a file as the settings reader found it.
@@ -56,13 +66,22 @@ PredictionsLoad predictionsLoad(SettingsFileState state);
 
 
 // ReadAll for a program without dialogs: tells the cases that would have
-// shown the options dialog apart instead, leaving the board as it was.
+// shown the options dialog apart instead, leaving the board as it was, and
+// refuses a file of another tournament.
 PredictionsLoad LoadPredictions(MainBoard& main, const std::string& path);
+
+// A prediction the user starts for a tournament whose file at `path` does not
+// exist yet or holds no saved prediction: not a first run, no options dialog.
+// The board takes the file's scores, if any, and the language, time zone and
+// daylight saving of the board the user comes from (`carried`), and the file
+// is written at once. False when that save failed (its message was shown).
+bool StartPrediction(MainBoard& main, const std::string& path, const Preferences& carried);
 
 // Puts the scores of another predictions file on the board through setBoxes,
 // keeping the board's own preferences and language, whatever the file's
-// "FirstTime". A file that is missing, unreadable, too large, or that holds
-// neither a score nor "FirstTime" as no (FirstRun) leaves the board as it was.
+// "FirstTime". A file that is missing, unreadable, too large, of another
+// tournament, or that holds neither a score nor "FirstTime" as no (FirstRun)
+// leaves the board as it was.
 PredictionsLoad ImportPrediction(MainBoard& main, const std::string& path);
 
 }  // namespace tiplark

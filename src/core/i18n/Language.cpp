@@ -1,5 +1,6 @@
 #include "i18n/Language.h"
 
+#include "engine/TournamentFolders.h"
 #include "i18n/KickoffTime.h"
 #include "i18n/LanguageTables.h"
 #include "i18n/Preferences.h"
@@ -63,6 +64,9 @@ std::string Language::mainCaption() const
         hosts += hosts.empty() ? "" : ", ";
         hosts += team == NoTeam ? code : m_teamNames[static_cast<size_t>(team + 1)];
     }
+    // Only the board every user has had since the first version leaves its year out.
+    if (m_tournament->id != DefaultTournamentId)
+        hosts += " " + std::to_string(m_tournament->year);
     return text("title.prefix") + hosts;
 }
 

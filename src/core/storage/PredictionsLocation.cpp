@@ -1,7 +1,10 @@
 #include "storage/PredictionsLocation.h"
 
+#include "engine/TournamentFolders.h"
+
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <iterator>
@@ -41,6 +44,18 @@ std::string predictionsFilePath(const std::string& programFolder)
     std::error_code ignored;  // a folder that cannot be made shows up as a failed save
     std::filesystem::create_directories(folder, ignored);
     return (folder / PredictionsFileName).string();
+}
+
+std::string tournamentPredictionsPath(const std::string& predictionsPath, const Tournament& tournament,
+                                      const std::vector<Tournament>& all)
+{
+    if (tournament.id == DefaultTournamentId)
+        return predictionsPath;
+    const bool yearShared = std::any_of(all.begin(), all.end(), [&](const Tournament& other) {
+        return other.year == tournament.year && other.id != tournament.id;
+    });
+    const std::string name = "Tiplark-" + (yearShared ? tournament.id : std::to_string(tournament.year)) + ".ini";
+    return (std::filesystem::path(predictionsPath).parent_path() / name).string();
 }
 
 }  // namespace tiplark

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "engine/Tournament.h"
+
 #include <string>
+#include <vector>
 
 namespace tiplark {
 
@@ -15,5 +18,12 @@ inline constexpr const char* PredictionsFileName = "Tiplark.ini";
 // by default ~/.config), which is created here so that the first save can
 // write into it.
 std::string predictionsFilePath(const std::string& programFolder);
+
+// The predictions file of a tournament, beside Tiplark.ini at
+// `predictionsPath`: Tiplark.ini itself for the default tournament,
+// "Tiplark-<year>.ini" for another, or "Tiplark-<id>.ini" when another
+// tournament of `all` has the same year.
+std::string tournamentPredictionsPath(const std::string& predictionsPath, const Tournament& tournament,
+                                      const std::vector<Tournament>& all);
 
 }  // namespace tiplark

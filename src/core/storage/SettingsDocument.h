@@ -31,6 +31,9 @@ public:
     // the sections the document writes, with the values the load took.
     void opened(const std::string& path, const SettingsFile& file, std::vector<SectionValues> asLoaded);
     const std::string& path() const { return m_path; }
+    // The values of the last load or save: sections that differ from these
+    // hold changes not saved yet.
+    const std::vector<SectionValues>& values() const { return m_asLoaded; }
 
     // Says so when the user has made the document's file read-only.
     void tellIfReadOnly(const UserDialogs& dialogs) const;

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "engine/LevelOrderText.h"
 #include "engine/Tournament.h"
 #include "storage/PredictionKeys.h"
 
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,18 +38,5 @@ const std::vector<PredictionKey>& tournamentPreferenceKeys();
 // the tournament file lists them; the level order per group letter, and of
 // the third-placed teams where some go through.
 std::vector<TournamentKey> tournamentKeys(const Tournament& tournament);
-
-// "JPN,SEN".
-std::string levelOrderText(const Tournament& tournament, std::span<const int> teams);
-
-struct LevelOrderRead {
-    std::vector<int> teams;
-    bool taken = true;  // false when a code was left out
-};
-
-// The teams of a level order's text, each once, in its order: of the group,
-// or of any group for group -1. A code of another team, a repeated or an
-// empty entry is left out.
-LevelOrderRead readLevelOrder(const Tournament& tournament, std::string_view text, int group);
 
 }  // namespace tiplark

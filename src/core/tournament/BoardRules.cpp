@@ -1,10 +1,9 @@
 #include "tournament/BoardRules.h"
 
+#include "engine/LevelOrderText.h"
 #include "platform/ScoreText.h"
 #include "tournament/Highlighter.h"
 #include "tournament/TournamentTexts.h"
-
-#include <string_view>
 
 namespace tiplark {
 namespace {
@@ -19,22 +18,6 @@ int goalsOf(const std::string& text)
 std::string goalsText(int goals)
 {
     return goals == MatchScore::Empty ? std::string() : std::to_string(goals);
-}
-
-// "JPN,SEN": the teams of the tournament it names, in order; anything else
-// in it is passed over, so that a damaged file still loads.
-std::vector<int> levelOrderTeams(const Tournament& tournament, std::string_view text, int group)
-{
-    std::vector<int> teams;
-    while (!text.empty()) {
-        const size_t comma = text.find(',');
-        const std::string_view code = text.substr(0, comma);
-        const int team = tournament.teamIndex(code);
-        if (team != NoTeam && (group < 0 || tournament.teams[static_cast<size_t>(team)].group == group))
-            teams.push_back(team);
-        text.remove_prefix(comma == std::string_view::npos ? text.size() : comma + 1);
-    }
-    return teams;
 }
 
 bool inRun(const std::vector<LevelRun>& runs, size_t row)
@@ -114,7 +97,7 @@ void BoardRules::reread()
         }
         if (group.levelOrder != NoControl)
             prediction.levelOrder.groups[static_cast<size_t>(group.group)] =
-                levelOrderTeams(m_tournament, m_board.text(group.levelOrder), group.group);
+                readLevelOrder(m_tournament, m_board.text(group.levelOrder), group.group).teams;
     }
     for (const RoundControls& round : m_controls.rounds) {
         for (const MatchControls& match : round.matches) {
@@ -126,7 +109,7 @@ void BoardRules::reread()
         }
     }
     for (const ThirdsControls& thirds : m_controls.thirds)
-        prediction.levelOrder.thirds = levelOrderTeams(m_tournament, m_board.text(thirds.levelOrder), -1);
+        prediction.levelOrder.thirds = readLevelOrder(m_tournament, m_board.text(thirds.levelOrder), -1).teams;
     m_play.load(std::move(prediction));
 }
 
@@ -183,7 +166,7 @@ void BoardRules::knockoutChange(const MatchControls& match)
 
 void BoardRules::levelOrderChange(int group, ControlId box)
 {
-    m_play.setLevelOrder(group, levelOrderTeams(m_tournament, m_board.text(box), group));
+    m_play.setLevelOrder(group, readLevelOrder(m_tournament, m_board.text(box), group).teams);
     if (group >= 0)
         writeGroup(group);
     writeThirds();
