@@ -256,7 +256,7 @@ void ExtrasWindowsTest::damagedOrMissingPicturesLeaveWindowsUsable()
     QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("RightButton")), Qt::LeftButton);
     QCOMPARE(text(&form, "StadiumNamePanel"), QStringLiteral("Nuremberg Frankenstadion"));
 
-    TWinnerForm winner(nullptr, ChampionClick("Italy", "Italy", "CONGRATULATIONS"), broken, true);
+    TWinnerForm winner(nullptr, ChampionClick("Italy", "Italy", "CONGRATULATIONS"), broken, true, QStringLiteral("Trophy"));
     winner.show();
     QVERIFY(winner.findChild<QLabel*>(QStringLiteral("FavoriteTrophyImage"))->pixmap().isNull());
 }
@@ -346,7 +346,7 @@ void ExtrasWindowsTest::celebrationCheersTheFavourite()
     });
     QVERIFY(opened);
 
-    TWinnerForm form(nullptr, ChampionClick("Germany", "Germany", "CONGRATULATIONS"), m_assets, true);
+    TWinnerForm form(nullptr, ChampionClick("Germany", "Germany", "CONGRATULATIONS"), m_assets, true, QStringLiteral("Trophy"));
     form.show();
     QCOMPARE(form.windowTitle(), QStringLiteral("Germany!!!!"));
     QVERIFY(form.windowFlags() & Qt::FramelessWindowHint);
@@ -368,7 +368,7 @@ void ExtrasWindowsTest::celebrationBoosAnyOtherChampion()
 {
     useLanguage(2);
     TWinnerForm form(nullptr, ChampionClick("Côte D'Ivoire", "", m_h->main.language().text("champion.congratulations")),
-                     m_assets, true);
+                     m_assets, true, QStringLiteral("Trophy"));
     form.show();
     QCOMPARE(text(&form, "WinnerLbl"), QStringLiteral("CôTE D'IVOIRE!!!"));
     QCOMPARE(text(&form, "CongratulationsLbl"), QStringLiteral("FÉLICITATIONS"));
@@ -382,7 +382,7 @@ void ExtrasWindowsTest::celebrationBoosAnyOtherChampion()
     screenshot(&form, QStringLiteral("celebration-booing"));
 
     // Without a sound device nothing is loaded.
-    TWinnerForm silent(nullptr, ChampionClick("Togo", "", "ENHORABUENA"), m_assets, false);
+    TWinnerForm silent(nullptr, ChampionClick("Togo", "", "ENHORABUENA"), m_assets, false, QStringLiteral("Trophy"));
     QVERIFY(!silent.activePlayer());
 }
 
@@ -390,7 +390,7 @@ void ExtrasWindowsTest::celebrationWithoutSoundFileIsSilent()
 {
     QTemporaryDir empty;
     const AssetLocator noSounds(QStringList{empty.path()});
-    TWinnerForm form(nullptr, ChampionClick("Spain", "Spain", "ENHORABUENA"), noSounds, true);
+    TWinnerForm form(nullptr, ChampionClick("Spain", "Spain", "ENHORABUENA"), noSounds, true, QStringLiteral("Trophy"));
     form.show();
     QVERIFY(!form.activePlayer());
     QTest::keyClick(&form, Qt::Key_Escape);
@@ -399,7 +399,7 @@ void ExtrasWindowsTest::celebrationWithoutSoundFileIsSilent()
 
 void ExtrasWindowsTest::celebrationClosesOnClickButNotOnTheTrophy()
 {
-    TWinnerForm form(nullptr, ChampionClick("Brazil", "Germany", "CONGRATULATIONS"), m_assets, false);
+    TWinnerForm form(nullptr, ChampionClick("Brazil", "Germany", "CONGRATULATIONS"), m_assets, false, QStringLiteral("Trophy"));
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     QTest::mouseClick(form.findChild<QLabel*>(QStringLiteral("TrophyImage")), Qt::LeftButton);
@@ -407,7 +407,7 @@ void ExtrasWindowsTest::celebrationClosesOnClickButNotOnTheTrophy()
     QTest::mouseClick(form.findChild<QLabel*>(QStringLiteral("WinnerLbl")), Qt::LeftButton);
     QVERIFY(!form.isVisible());
 
-    TWinnerForm again(nullptr, ChampionClick("Brazil", "Germany", "CONGRATULATIONS"), m_assets, false);
+    TWinnerForm again(nullptr, ChampionClick("Brazil", "Germany", "CONGRATULATIONS"), m_assets, false, QStringLiteral("Trophy"));
     again.show();
     QVERIFY(QTest::qWaitForWindowExposed(&again));
     QTest::mouseClick(&again, Qt::LeftButton, {}, QPoint(200, 300));

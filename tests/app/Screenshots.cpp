@@ -247,8 +247,8 @@ public:
         TValenciaForm valencia(nullptr, m_assets);
         TDedicationForm dedication(nullptr, m_assets);
         // The favourite cheered, and another champion booed.
-        TWinnerForm cheered(nullptr, ChampionClick("Germany", "Germany", "CONGRATULATIONS"), m_assets, false);
-        TWinnerForm booed(nullptr, ChampionClick("Brazil", "Germany", "CONGRATULATIONS"), m_assets, false);
+        TWinnerForm cheered(nullptr, ChampionClick("Germany", "Germany", "CONGRATULATIONS"), m_assets, false, QStringLiteral("Trophy"));
+        TWinnerForm booed(nullptr, ChampionClick("Brazil", "Germany", "CONGRATULATIONS"), m_assets, false, QStringLiteral("Trophy"));
         return save(valencia, "Valencia") & save(dedication, "Dedication") & save(cheered, "CelebrationFavourite")
                & save(booed, "CelebrationOther");
     }
@@ -299,6 +299,7 @@ public:
         });
         showCelebrationWindow(nullptr, h.main);
         return saved && celebrate.answered();
+    }
 
     // The 2018 board on the real group scores, which leave Senegal and
     // Japan level on everything they decide: group H's mark, its hint, and

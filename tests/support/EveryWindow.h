@@ -111,7 +111,7 @@ public:
                                const Celebration celebration =
                                    ChampionClick(team, team, language.text("champion.congratulations"));
                                return std::make_unique<TWinnerForm>(
-                                   nullptr, celebration, m_assets, false,
+                                   nullptr, celebration, m_assets, false, QString::fromStdString(language.text("champion.trophy")),
                                    FlagPictures(m_assets).pixmap(QStringLiteral("BIH"), QSize(96, 64)),
                                    QString::fromStdString(team));
                            }});
@@ -121,7 +121,9 @@ public:
                 windows.push_back({mood + QString::fromStdString(team), [&, team, favourite] {
                                        const Celebration celebration = ChampionClick(
                                            team, favourite ? team : "", language.text("champion.congratulations"));
-                                       return std::make_unique<TWinnerForm>(nullptr, celebration, m_assets, false);
+                                       return std::make_unique<TWinnerForm>(
+                                           nullptr, celebration, m_assets, false,
+                                           QString::fromStdString(language.text("champion.trophy")));
                                    }});
             }
         }

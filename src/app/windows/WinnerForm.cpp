@@ -36,21 +36,21 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int pi
     return label;
 }
 
-QLabel* makePicture(QWidget* parent, const char* name, const QPixmap& picture, QSize size)
+QLabel* makePicture(QWidget* parent, const char* name, const QPixmap& picture, QSize size, const QString& accessibleName)
 {
     auto* label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
     label->setFixedSize(size);
     label->setScaledContents(true);
     label->setPixmap(picture);
-    label->setAccessibleName(QStringLiteral("Trophy"));
+    label->setAccessibleName(accessibleName);
     return label;
 }
 
 }  // namespace
 
 TWinnerForm::TWinnerForm(QWidget* parent, const Celebration& celebration, const AssetLocator& assets,
-                         bool soundOutput, const QPixmap& flag, const QString& flagName)
+                         bool soundOutput, const QString& trophyName, const QPixmap& flag, const QString& flagName)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName(QStringLiteral("WinnerForm"));
@@ -74,9 +74,9 @@ TWinnerForm::TWinnerForm(QWidget* parent, const Celebration& celebration, const 
     const QSize designed(celebration.width, celebration.height);
     const qreal shrink = std::min<qreal>(1, static_cast<qreal>(roomOnScreen(this).height()) / designed.height());
     QLabel* favoriteTrophy = makePicture(this, "FavoriteTrophyImage", assets.picture(QStringLiteral("trophy-tall.jpg")),
-                                         QSize(209, 500) * shrink);
+                                         QSize(209, 500) * shrink, trophyName);
     QLabel* trophy = makePicture(this, "TrophyImage", assets.picture(QStringLiteral("trophy-small.jpg")),
-                                 QSize(60, 143) * shrink);
+                                 QSize(60, 143) * shrink, trophyName);
     // The small trophy swallows its clicks: it is the one place that does not close the window.
     trophy->setAttribute(Qt::WA_NoMousePropagation);
 
@@ -188,7 +188,8 @@ void showCelebrationWindow(QWidget* parent, const MainBoard& main)
                                      QSize(96, 64), parent ? parent->devicePixelRatioF() : 1.0);
         flagName = QString::fromStdString(fillIn(language.text("champion.flag"), champion));
     }
-    TWinnerForm form(parent, celebration, AssetLocator(), !QMediaDevices::audioOutputs().isEmpty(), flag, flagName);
+    TWinnerForm form(parent, celebration, AssetLocator(), !QMediaDevices::audioOutputs().isEmpty(),
+                     QString::fromStdString(language.text("champion.trophy")), flag, flagName);
     form.exec();
 }
 

@@ -20,11 +20,11 @@ class MainBoard;
 class TWinnerForm : public QDialog {
     Q_OBJECT
 public:
-    // soundOutput: whether the system has a sound-output device. A flag,
-    // where given, stands beside the champion's name under its accessible
-    // name.
+    // soundOutput: whether the system has a sound-output device; trophyName:
+    // the trophies' accessible name. A flag, where given, stands beside the
+    // champion's name under its accessible name.
     TWinnerForm(QWidget* parent, const Celebration& celebration, const AssetLocator& assets, bool soundOutput,
-                const QPixmap& flag = {}, const QString& flagName = {});
+                const QString& trophyName, const QPixmap& flag = {}, const QString& flagName = {});
 
     // The player that plays this celebration's sound, or nullptr when silent.
     QSoundEffect* activePlayer() const { return m_activePlayer; }
