@@ -1,6 +1,7 @@
 #include "services/FlagPictures.h"
 
 #include <QGuiApplication>
+#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -24,6 +25,12 @@ QImage closeSeams(QImage image, const QRect& frame)
     return image;
 }
 
+QHash<QString, QPixmap>& drawnFlags()
+{
+    static QHash<QString, QPixmap> drawn;
+    return drawn;
+}
+
 }  // namespace
 
 FlagPictures::FlagPictures(AssetLocator locator)
@@ -33,12 +40,19 @@ FlagPictures::FlagPictures(AssetLocator locator)
 
 QPixmap FlagPictures::pixmap(const QString& code, QSize size, qreal devicePixelRatio) const
 {
-    const QString key = QStringLiteral("%1 %2x%3 %4").arg(code).arg(size.width()).arg(size.height()).arg(devicePixelRatio);
-    const auto drawn = m_drawn.constFind(key);
-    if (drawn != m_drawn.constEnd())
-        return *drawn;
+    // The asset folders are part of the key: another locator may find
+    // another picture, or none.
+    const QString key = QStringLiteral("%1 %2 %3x%4 %5")
+                            .arg(m_locator.folders().join(QLatin1Char('|')), code)
+                            .arg(size.width())
+                            .arg(size.height())
+                            .arg(devicePixelRatio);
+    QHash<QString, QPixmap>& drawn = drawnFlags();
+    const auto found = drawn.constFind(key);
+    if (found != drawn.constEnd())
+        return *found;
     const QPixmap flag = draw(code, size, devicePixelRatio);
-    m_drawn.insert(key, flag);
+    drawn.insert(key, flag);
     return flag;
 }
 

@@ -2,7 +2,6 @@
 
 #include "services/AssetLocator.h"
 
-#include <QHash>
 #include <QIcon>
 #include <QPixmap>
 #include <QSize>
@@ -12,7 +11,8 @@ namespace tiplark {
 
 // The teams' flags, flags/<FIFA code>.svg among the assets, drawn with Qt's
 // SVG module at the size asked for. Each code, size and pixel ratio is drawn
-// once and kept.
+// once per program and kept, so that a board rebuilt for another tournament
+// finds its flags ready. For the GUI thread only.
 class FlagPictures {
 public:
     FlagPictures() = default;
@@ -30,7 +30,6 @@ private:
     QPixmap draw(const QString& code, QSize size, qreal devicePixelRatio) const;
 
     AssetLocator m_locator;
-    mutable QHash<QString, QPixmap> m_drawn;
 };
 
 }  // namespace tiplark
