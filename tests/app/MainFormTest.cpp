@@ -418,7 +418,7 @@ private slots:
         QCOMPARE(h().messages.questions.size(), size_t{1});
         QVERIFY(h().messages.questions[0].find(file) != std::string::npos);
         QCOMPARE(testing::readBytes(file), theirs);
-        QVERIFY(testing::readBytes(mine).find("[GROUP A]\nGame1=4-0\n") != std::string::npos);
+        QVERIFY(testing::readBytes(mine).find("[GROUP A]\r\nGame1=4-0\r\n") != std::string::npos);
         QVERIFY(h().messages.errors.empty());
     }
 

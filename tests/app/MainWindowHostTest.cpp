@@ -135,9 +135,9 @@ private slots:
             return;
         // Written at once, in the language of the board the user came from.
         const std::string written = readBytes(path);
-        QVERIFY(written.rfind("[TOURNAMENT]\nId=" + id.toStdString() + "\n", 0) == 0);
-        QVERIFY(written.find("\nLanguage=2\n") != std::string::npos);
-        QVERIFY(written.find("\nFirstTime=0\n") != std::string::npos);
+        QVERIFY(written.rfind("[TOURNAMENT]\r\nId=" + id.toStdString() + "\r\n", 0) == 0);
+        QVERIFY(written.find("\r\nLanguage=2\r\n") != std::string::npos);
+        QVERIFY(written.find("\r\nFirstTime=0\r\n") != std::string::npos);
         QVERIFY(m_host->window().windowTitle().endsWith(QString::number(m_host->board().tournament().year)));
         QVERIFY(m_messages.errors.empty());
     }

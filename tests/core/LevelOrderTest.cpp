@@ -347,7 +347,7 @@ TEST(LevelOrderTest, TheChosenOrderRoundTripsThroughTheFile)
 
         TournamentPredictions saved{h.main.rules().play().prediction(), h.main.preferences(), {}};
         const std::string text = tournamentPredictionsText(h.tournament, saved, "");
-        EXPECT_NE(text.find("\n" + std::string(choice.written) + "\n"), std::string::npos) << text;
+        EXPECT_NE(text.find("\r\n" + std::string(choice.written) + "\r\n"), std::string::npos) << text;
         const TournamentPredictions back = readTournamentPredictions(h.tournament, SettingsFile(text));
 
         EditionHarness fresh(choice.edition);

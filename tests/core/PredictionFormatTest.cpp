@@ -158,7 +158,7 @@ TEST(PredictionFormatTest, ImportUndoRedoAndExportOnA2026Board)
     EXPECT_EQ(board.main.file().path(), own);
     const TournamentPredictions back = readTournamentPredictions(tournament, SettingsFile(readBytes(exported)));
     EXPECT_TRUE(back.prediction == Prediction::real(tournament));
-    EXPECT_EQ(readBytes(exported).rfind("[TOURNAMENT]\nId=worldcup-2026\n", 0), 0u);
+    EXPECT_EQ(readBytes(exported).rfind("[TOURNAMENT]\r\nId=worldcup-2026\r\n", 0), 0u);
 }
 
 // What a save of a damaged file would lose is kept in a numbered backup
@@ -172,7 +172,7 @@ TEST(PredictionFormatTest, ADamagedFileIsBackedUpBeforeTheSaveReplacesIt)
         std::string text;
     } cases[] = {
         {"unreadable score", replaced(good, "MEX-RSA=", "MEX-RSA=x")},
-        {"unknown level-order code", replaced(good, "[LEVEL ORDER]\n", "[LEVEL ORDER]\nA=XYZ\n")},
+        {"unknown level-order code", replaced(good, "[LEVEL ORDER]\r\n", "[LEVEL ORDER]\r\nA=XYZ\r\n")},
         {"unknown favourite", replaced(good, "Favorite=", "Favorite=XYZ")},
     };
     for (const auto& c : cases) {

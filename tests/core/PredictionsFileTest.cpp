@@ -29,6 +29,7 @@ namespace {
 using namespace std::string_literals;  // for texts holding NUL bytes
 using testing::BoardHarness;
 using testing::readBytes;
+using testing::withCrLf;
 using testing::TemporaryFolder;
 using testing::testData;
 using testing::writeBytes;
@@ -116,8 +117,8 @@ TEST(RealText, WritesPointUnderACommaLocale)
 
     ASSERT_TRUE(saved);
     const std::string text = readBytes(path);
-    EXPECT_NE(text.find("TimeZone=-0.25\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("Daylight=0.0416666666666667\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("TimeZone=-0.25\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("Daylight=0.0416666666666667\r\n"), std::string::npos) << text;
 }
 
 // ---------------------------------------------------------------- saving
@@ -138,7 +139,7 @@ protected:
 TEST_F(PredictionsFileTest, EmptyBoardWritesEveryKeyInOrder)
 {
     ASSERT_TRUE(SaveAll(m_board.main, path()));
-    EXPECT_EQ(readBytes(path()), readBytes(testData("predictions/empty-board.ini")));
+    EXPECT_EQ(readBytes(path()), withCrLf(readBytes(testData("predictions/empty-board.ini"))));
     EXPECT_TRUE(m_board.messages.errors.empty());
 }
 
@@ -152,8 +153,8 @@ TEST_F(PredictionsFileTest, WritesHalfEnteredPairsAndPenalties)
     ASSERT_TRUE(SaveAll(m_board.main, path()));
 
     const std::string text = readBytes(path());
-    EXPECT_NE(text.find("[GROUP B]\nGame1=-\nGame2=-\nGame3=2-\nGame4=-\nGame5=-\nGame6=-1\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("Game2=3-3\nGame2Apk=\nGame2Bpk=4\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("[GROUP B]\r\nGame1=-\r\nGame2=-\r\nGame3=2-\r\nGame4=-\r\nGame5=-\r\nGame6=-1\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("Game2=3-3\r\nGame2Apk=\r\nGame2Bpk=4\r\n"), std::string::npos) << text;
 }
 
 TEST_F(PredictionsFileTest, KeepsOtherLinesInPlaceAndRewritesItsOwnSections)
@@ -691,7 +692,7 @@ TEST_F(PredictionsFileTest, LoadedCompleteFileSavesBackIdentically)
     EXPECT_EQ(m_board.text("Final881pk"), "10");
 
     ASSERT_TRUE(SaveAll(m_board.main, path()));
-    EXPECT_EQ(readBytes(path()), readBytes(golden));
+    EXPECT_EQ(readBytes(path()), withCrLf(readBytes(golden)));
 }
 
 TEST_F(PredictionsFileTest, SetsScoreBoxesBeforePenaltyBoxes)

@@ -79,7 +79,7 @@ TEST(SettingsFileRewriting, KeepsOtherLinesAndPlacesItsOwnSections)
         std::string after;
     };
     const Case cases[] = {
-        {"empty file", "", OwnedText},
+        {"empty file: CR LF, as a new file", "", testing::withCrLf(OwnedText)},
         {"own file unchanged", OwnedText, OwnedText},
         {"other sections byte for byte, own lines with the file's line break",
          "; top\r\n[Window]\r\nno equals sign\r\n  spaced = value  \r\n\r\n[Window]\r\nrepeated=yes\r\n",
@@ -198,7 +198,8 @@ TEST(SettingsFileValues, EveryValueReadsBackAsWritten)
     for (const Case& c : cases) {
         const std::vector<SectionValues> sections = {{"S", {{"v", c.value}, {"after", "1"}}}};
         const std::string text = SettingsFile().rewritten(sections);
-        EXPECT_EQ(text, "[S]\nv=" + c.written + "\nafter=1\n") << c.value;
+        // A new file ends its lines with CR LF.
+        EXPECT_EQ(text, "[S]\r\nv=" + c.written + "\r\nafter=1\r\n") << c.value;
         const SettingsFile file(text);
         EXPECT_EQ(file.value("S", "v"), c.value) << c.value;
         EXPECT_EQ(file.value("S", "after"), "1") << c.value;

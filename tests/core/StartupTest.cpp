@@ -142,7 +142,7 @@ TEST_F(StartupTest, FirstRunChoiceIsSavedAndTheNextStartIsNormal)
     EXPECT_EQ(m_board.text("Final811Lbl"), "Costa Rica");
     EXPECT_EQ(m_board.text("GA11"), "");
     EXPECT_FALSE(m_board.main.preferences().teamNamesPending);
-    EXPECT_EQ(readBytes(path()).find("FirstTime=0\n"), readBytes(path()).find("FirstTime="));
+    EXPECT_EQ(readBytes(path()).find("FirstTime=0\r\n"), readBytes(path()).find("FirstTime="));
 
     // Leaving with No and starting again loads that file without the dialog.
     m_board.messages.answers.push_back(DialogResult::No);
@@ -204,7 +204,7 @@ TEST_F(ExitTest, YesSavesAndCloses)
 {
     answer(DialogResult::Yes);
     EXPECT_TRUE(FormClose(m_board.main, path()));
-    EXPECT_NE(readBytes(path()).find("[GROUP A]\nGame1=3-\n"), std::string::npos);
+    EXPECT_NE(readBytes(path()).find("[GROUP A]\r\nGame1=3-\r\n"), std::string::npos);
     EXPECT_TRUE(m_board.messages.errors.empty());
 }
 

@@ -52,8 +52,8 @@ TEST(TournamentPredictionsFileTest, KeysFollowTheTournamentFile)
 {
     const Tournament tournament = shippedTournament("worldcup-2018");
     const std::string text = tournamentPredictionsText(tournament, realPredictions(tournament), "");
-    const auto at = [&text](const std::string& line) { return text.find("\n" + line + "\n"); };
-    EXPECT_EQ(text.rfind("[TOURNAMENT]\nId=worldcup-2018\n", 0), 0u);
+    const auto at = [&text](const std::string& line) { return text.find("\r\n" + line + "\r\n"); };
+    EXPECT_EQ(text.rfind("[TOURNAMENT]\r\nId=worldcup-2018\r\n", 0), 0u);
     EXPECT_LT(at("RUS-KSA=5-0"), at("EGY-URU=0-1"));
     EXPECT_LT(at("EGY-URU=0-1"), at("[KNOCKOUT]"));
     EXPECT_LT(at("[KNOCKOUT]"), at("M49=4-3"));
@@ -80,8 +80,8 @@ const Damage Damages[] = {
     {"a key of no match", "MEX-RSA=2-0", "MEX-RSA=2-0\nMEX-BRA=1-0", true, "MEX-RSA", "2-0"},
     {"the same key twice", "MEX-RSA=2-0", "MEX-RSA=2-0\nMEX-RSA=3-0", true, "MEX-RSA", "2-0"},
     {"a line that is no key", "M73=0-1", "M73=0-1\nnothing here", true, "M73", "0-1"},
-    {"a team of another group in a level order", "\nA=\n", "\nA=MEX,BRA\n", true, "A", "MEX"},
-    {"a team twice in a level order", "\nA=\n", "\nA=KOR,MEX,KOR\n", true, "A", "KOR,MEX"},
+    {"a team of another group in a level order", "\nA=\r\n", "\nA=MEX,BRA\r\n", true, "A", "MEX"},
+    {"a team twice in a level order", "\nA=\r\n", "\nA=KOR,MEX,KOR\r\n", true, "A", "KOR,MEX"},
     {"a favourite that does not play", "Favorite=", "Favorite=ITA", true, "Favorite", ""},
     {"a language out of range", "Language=0", "Language=9", true, "Language", "0"},
     // Taken whole, only spelt otherwise: nothing to keep.
@@ -91,7 +91,7 @@ const Damage Damages[] = {
     {"a level score without its shoot-out", "M74=1-1 (3-4)", "M74=1-1", false, "M74", "1-1"},
     {"a favourite that plays", "Favorite=", "Favorite=MEX", false, "Favorite", "MEX"},
     {"the third-placed teams' order", "Thirds=", "Thirds=GHA, SEN", false, "Thirds", "GHA,SEN"},
-    {"lower-case names", "[GROUP MATCHES]\nMEX-RSA=2-0", "[group matches]\nmex-rsa=2-0", false, "MEX-RSA", "2-0"},
+    {"lower-case names", "[GROUP MATCHES]\r\nMEX-RSA=2-0", "[group matches]\r\nmex-rsa=2-0", false, "MEX-RSA", "2-0"},
     {"a section of someone else", "[KNOCKOUT]", "[MINE]\nMEX-RSA=9-9\n[KNOCKOUT]", false, "MEX-RSA", "2-0"},
     {"a comment", "M73=0-1", "; the opener\nM73=0-1", false, "M73", "0-1"},
 };

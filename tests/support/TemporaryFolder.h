@@ -44,6 +44,19 @@ inline std::string readBytes(const std::string& path)
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
+// A text of LF lines as a new file of the program holds it: CR LF.
+inline std::string withCrLf(const std::string& lines)
+{
+    std::string text;
+    text.reserve(lines.size() + lines.size() / 8);
+    for (const char c : lines) {
+        if (c == '\n')
+            text += '\r';
+        text += c;
+    }
+    return text;
+}
+
 inline void writeBytes(const std::string& path, const std::string& bytes)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);

@@ -13,7 +13,7 @@ namespace tiplark {
 namespace {
 
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
-constexpr std::string_view NewFileLineBreak = "\n";
+constexpr std::string_view NewFileLineBreak = "\r\n";
 constexpr size_t NoKey = static_cast<size_t>(-1);
 constexpr size_t NoLine = static_cast<size_t>(-1);
 constexpr size_t NoSection = static_cast<size_t>(-1);
