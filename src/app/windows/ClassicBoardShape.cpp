@@ -1,6 +1,7 @@
 #include "windows/ClassicBoardShape.h"
 
 #include "windows/BoardLayout.h"
+#include "windows/BoardMetrics.h"
 
 #include <algorithm>
 #include <iterator>
@@ -8,21 +9,13 @@
 namespace tiplark {
 namespace {
 
-constexpr qreal NormalFont = 11;
-constexpr qreal HeadingFont = 12;
-constexpr qreal SmallFont = 10;
+using namespace board_metrics;
 
 constexpr qreal GroupPanelWidth = 113;
 constexpr qreal GroupPanelHeight = 273;
 constexpr qreal StandingsWidth = 265;
 constexpr qreal StandingsHeight = 97;
 constexpr qreal StandingsPitch = 104;
-
-constexpr qreal LineHeight = 18;
-constexpr qreal BoxWidth = 21;
-constexpr qreal ClearButtonSize = 15;
-constexpr qreal LevelMarkSize = 17;
-constexpr qreal Margin = 6;
 
 constexpr int ClassicGroupCount = 8;
 

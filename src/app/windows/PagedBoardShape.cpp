@@ -1,6 +1,7 @@
 #include "windows/PagedBoardShape.h"
 
 #include "windows/BoardLayout.h"
+#include "windows/BoardMetrics.h"
 
 #include <algorithm>
 #include <map>
@@ -8,20 +9,14 @@
 namespace tiplark {
 namespace {
 
+using namespace board_metrics;
+
 constexpr int GroupsPageIndex = 0;
 constexpr int KnockoutPageIndex = 1;
 
-constexpr qreal NormalFont = 11;
-constexpr qreal HeadingFont = 12;
-constexpr qreal SmallFont = 10;
-
 constexpr qreal PageMargin = 3;
-constexpr qreal Margin = 6;
-constexpr qreal LineHeight = 18;
 constexpr qreal LinePitch = 19;
 constexpr qreal RowPitch = 18;
-constexpr qreal BoxWidth = 21;
-constexpr qreal ClearButtonSize = 15;
 // A flag of 4:3 in the middle of a line, a little gap before the name.
 constexpr qreal FlagWidth = 16;
 constexpr qreal FlagHeight = 12;
@@ -39,7 +34,6 @@ constexpr qreal MatchesTop = 22;
 constexpr qreal TableRowsTop = 20;
 // Room kept free at the right end of a table's heading row.
 constexpr qreal HeadingMarkRoom = 20;
-constexpr qreal LevelMarkSize = 17;
 // Points and matches hold "Pkt" and "Sp"; goals three digits; the
 // difference four ("+297").
 constexpr qreal StandingsWidths[StandingsColumnCount] = {20, 18, 13, 13, 13, 25, 25, 31};
